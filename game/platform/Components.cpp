@@ -55,7 +55,9 @@ QString componentsFolder() {
     return folder;
 }
 
-void setComponentsFolder(const QString& folder) { folderSetting() = folder; }
+void setComponentsFolder(const QString& folder) {
+    folderSetting() = folder;
+}
 
 std::shared_ptr<QObject> createComponent(const QString& identifier) {
     QObject* factory = findFactory(identifier);

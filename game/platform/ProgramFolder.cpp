@@ -19,9 +19,8 @@ QString& folderSetting() {
 QString matchName(const QString& directory, const QString& name) {
     QFileInfo exact(directory + QLatin1Char('/') + name);
     if (exact.exists()) return name;
-    QStringList entries = QDir(directory).entryList(QDir::AllEntries | QDir::Hidden | QDir::System |
-                                                        QDir::NoDotAndDotDot,
-                                                    QDir::Name);
+    QStringList entries = QDir(directory).entryList(
+        QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
     for (const QString& entry : entries)
         if (entry.compare(name, Qt::CaseInsensitive) == 0) return entry;
     return {};
@@ -69,6 +68,8 @@ QString resolvePath(const QString& base, const QString& literal) {
     return path;
 }
 
-QString gamePath(const QString& literal) { return resolvePath(programFolder(), literal); }
+QString gamePath(const QString& literal) {
+    return resolvePath(programFolder(), literal);
+}
 
 } // namespace velmor

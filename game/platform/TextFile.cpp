@@ -79,7 +79,9 @@ QByteArray encode1251(const QString& text) {
     return convert("CP1251", "UTF-16BE", utf16, 2, [] { return QByteArray("?"); });
 }
 
-TextReader::~TextReader() { close(); }
+TextReader::~TextReader() {
+    close();
+}
 
 FileError TextReader::open(const QString& path) {
     close();

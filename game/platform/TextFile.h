@@ -33,7 +33,7 @@ QByteArray encode1251(const QString& text);
 // A text file opened for reading line by line. Lines end with CR LF; a lone LF ends a line too, so files
 // edited on Linux read alike. A lone CR stays in the line.
 class TextReader {
-public:
+  public:
     TextReader() = default;
     explicit TextReader(const QString& path) { open(path); }
     ~TextReader();
@@ -48,7 +48,7 @@ public:
     // Reads the next line. False when no file is open or the end is reached; the line is then untouched.
     bool readLine(QString& line);
 
-private:
+  private:
     std::FILE* file_ = nullptr;
     qint64 scanned_ = 0;
     FileError openError_ = FileError::None;

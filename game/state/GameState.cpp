@@ -43,7 +43,8 @@ void resetForLeaving(GameState& state) {
     state.postName.clear();
     state.sectionName.clear();
     state.mapName.clear();
-    for (QString& key : state.form2.takenLog) key.clear();
+    for (QString& key : state.form2.takenLog)
+        key.clear();
 }
 
 QString cellCode(const QString& row, int position) {

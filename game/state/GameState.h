@@ -63,14 +63,16 @@ struct GameState {
     int16_t healthDrain = 0;
     int16_t lifeForceDrain = 0;
 
-    std::array<int16_t, slotCount> pred{};  // inventory slots: item ids, 0 = empty
-    std::array<int16_t, scrollCount> sv{}; // scroll flags: 0 not owned, -1 owned (gold, blue, green, black, red)
+    std::array<int16_t, slotCount> pred{}; // inventory slots: item ids, 0 = empty
+    std::array<int16_t, scrollCount>
+        sv{}; // scroll flags: 0 not owned, -1 owned (gold, blue, green, black, red)
 
     Form2Fields form2;
 };
 
 // New game on the chosen map: releases the sound component, empties the slots and sets the starting position,
-// money and drains. Leaves postName, sectionName, sv, the entered-cell codes, currentMusic and the window fields.
+// money and drains. Leaves postName, sectionName, sv, the entered-cell codes, currentMusic and the window
+// fields.
 void resetForNewGame(GameState& state, const QString& mapName);
 
 // Leaving a game for the start window: clears everything but soundPlayer, currentMusic, the layers,

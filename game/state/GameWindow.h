@@ -9,12 +9,14 @@ namespace velmor {
 // Colours are numbers red + 256 x green + 65536 x blue.
 using Colour = int32_t;
 
-constexpr Colour rgbColour(int red, int green, int blue) { return red + 256 * green + 65536 * blue; }
+constexpr Colour rgbColour(int red, int green, int blue) {
+    return red + 256 * green + 65536 * blue;
+}
 
 // What the game's rules need of one control of a window. Positions and sizes are twips (15 to a pixel),
 // relative to the containing control.
 class Control {
-public:
+  public:
     virtual ~Control() = default;
 
     virtual void setVisible(bool visible) = 0;
@@ -35,7 +37,7 @@ public:
 };
 
 class Label : public Control {
-public:
+  public:
     virtual void setText(const QString& text) = 0;
     virtual QString text() const = 0;
     virtual void setForeColor(Colour colour) = 0;
@@ -51,7 +53,7 @@ public:
 };
 
 class Timer {
-public:
+  public:
     virtual ~Timer() = default;
     virtual void setEnabled(bool enabled) = 0;
     virtual bool isEnabled() const = 0;
@@ -60,23 +62,23 @@ public:
 // The game window Form2 as the rules see it: its controls by their design names (arrays indexed from 0) and
 // the few drawing operations the rules start. The Qt window implements it; tests may supply their own.
 class GameWindow {
-public:
+  public:
     virtual ~GameWindow() = default;
 
     virtual Timer& tmrHeroMove() = 0; // movement tick, 250 ms
     virtual Timer& Timer1() = 0;      // vitality tick, 250 ms
 
-    virtual Control& Frame2() = 0;   // the play area
-    virtual Control& picMap() = 0;   // the map view
-    virtual Control& Picture2() = 0; // the status strip
-    virtual Control& Shape1() = 0;   // destination cursor inside the map view
-    virtual Control& Shape2() = 0;   // selection frame of the inventory
+    virtual Control& Frame2() = 0;          // the play area
+    virtual Control& picMap() = 0;          // the map view
+    virtual Control& Picture2() = 0;        // the status strip
+    virtual Control& Shape1() = 0;          // destination cursor inside the map view
+    virtual Control& Shape2() = 0;          // selection frame of the inventory
     virtual Control& picWin(int index) = 0; // 0 info, 1 inventory, 2 offer, 3 pause, 4 save
     virtual Label& Label1(int index) = 0;   // 0 info text, 1 notice line, 2 offer prompt
     virtual Label& Label2() = 0;            // the money
     virtual Label& lblEndText() = 0;
-    virtual Control& Command3() = 0; // ok button of the info panel
-    virtual Control& Command5() = 0; // leave button under the ending text
+    virtual Control& Command3() = 0;          // ok button of the info panel
+    virtual Control& Command5() = 0;          // leave button under the ending text
     virtual Control& imgRemen(int index) = 0; // scroll pictures on the status strip
 
     // imgPred(slot) takes the picture imgVesh(veshIndex); -1 gives it the empty picture of imgClear.

@@ -6,7 +6,8 @@
 #include <optional>
 
 // The drawing vocabulary of a section: which picture paints a ground code and which sprite or fill an object
-// code puts over it. Codes are compared whole and case-sensitively; "&K" (Latin K) and "&К" (Cyrillic К) differ.
+// code puts over it. Codes are compared whole and case-sensitively; "&K" (Latin K) and "&К" (Cyrillic К)
+// differ.
 namespace velmor {
 
 struct SpriteRef {

@@ -9,7 +9,7 @@ namespace velmor::test {
 
 // Plain in-memory controls for rule tests that need no real window.
 class FakeControl : public Label {
-public:
+  public:
     void setVisible(bool visible) override { visible_ = visible; }
     bool isVisible() const override { return visible_; }
     void setEnabled(bool enabled) override { enabled_ = enabled; }
@@ -37,7 +37,7 @@ public:
     void setFontSize(double points) override { fontSize_ = points; }
     double fontSize() const override { return fontSize_; }
 
-private:
+  private:
     bool visible_ = true, enabled_ = true;
     double left_ = 0, top_ = 0, width_ = 0, height_ = 0;
     Colour backColor_ = 0, foreColor_ = 0;
@@ -47,16 +47,16 @@ private:
 };
 
 class FakeTimer : public Timer {
-public:
+  public:
     void setEnabled(bool enabled) override { enabled_ = enabled; }
     bool isEnabled() const override { return enabled_; }
 
-private:
+  private:
     bool enabled_ = false;
 };
 
 class FakeGameWindow : public GameWindow {
-public:
+  public:
     FakeTimer heroMove, vitality;
     FakeControl frame2, map, strip, shape1, shape2, command3, command5, endText, money;
     std::array<FakeControl, 5> panels, scrolls;

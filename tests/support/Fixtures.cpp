@@ -9,13 +9,18 @@
 
 namespace velmor::test {
 
-ProgramFolderFixture::ProgramFolderFixture() : previous_(programFolder()) { setProgramFolder(dir_.path()); }
+ProgramFolderFixture::ProgramFolderFixture() : previous_(programFolder()) {
+    setProgramFolder(dir_.path());
+}
 
-ProgramFolderFixture::~ProgramFolderFixture() { setProgramFolder(previous_); }
+ProgramFolderFixture::~ProgramFolderFixture() {
+    setProgramFolder(previous_);
+}
 
 void ProgramFolderFixture::writeLines(const QString& relative, const QStringList& lines) const {
     QString text;
-    for (const QString& line : lines) text += line + QStringLiteral("\r\n");
+    for (const QString& line : lines)
+        text += line + QStringLiteral("\r\n");
     writeText(relative, text);
 }
 

@@ -9,7 +9,7 @@ namespace velmor::test {
 
 // A scratch program folder for one test: made the game's program folder while the object lives.
 class ProgramFolderFixture {
-public:
+  public:
     ProgramFolderFixture();
     ~ProgramFolderFixture();
 
@@ -23,7 +23,7 @@ public:
     void writeText(const QString& relative, const QString& text) const;
     void writeBytes(const QString& relative, const QByteArray& bytes) const;
 
-private:
+  private:
     QTemporaryDir dir_;
     QString previous_;
 };
