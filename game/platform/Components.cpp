@@ -18,18 +18,19 @@ QString& folderSetting() {
     return folder;
 }
 
-// The factory objects of the libraries loaded so far, by identifier. A library stays loaded for the rest of
-// the run: its players must outlive every instance it handed out.
-std::map<QString, QObject*>& factories() {
-    static std::map<QString, QObject*> loaded;
+// The factory objects of the libraries loaded so far, by folder and identifier. A library stays loaded for
+// the rest of the run: its players must outlive every instance it handed out.
+std::map<std::pair<QString, QString>, QObject*>& factories() {
+    static std::map<std::pair<QString, QString>, QObject*> loaded;
     return loaded;
 }
 
 QObject* findFactory(const QString& identifier) {
-    auto known = factories().find(identifier);
+    const std::pair<QString, QString> key{componentsFolder(), identifier};
+    auto known = factories().find(key);
     if (known != factories().end()) return known->second;
 
-    QDir folder(componentsFolder());
+    QDir folder(key.first);
     if (folder.path().isEmpty() || !folder.exists()) return nullptr;
     const QStringList files = folder.entryList(QDir::Files, QDir::Name);
     for (const QString& file : files) {
@@ -40,7 +41,7 @@ QObject* findFactory(const QString& identifier) {
         if (meta.value(QStringLiteral("identifier")).toString() != identifier) continue;
         QObject* factory = loader.instance();
         if (!factory) continue;
-        factories()[identifier] = factory;
+        factories()[key] = factory;
         return factory;
     }
     return nullptr;
