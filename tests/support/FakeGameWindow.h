@@ -61,12 +61,12 @@ class FakeGameWindow : public GameWindow {
     FakeControl frame2, map, strip, shape1, shape2, command3, command5, endText, money;
     std::array<FakeControl, 5> panels, scrolls;
     std::array<FakeControl, 3> labels;
-    std::array<int, 40> slots;
+    std::array<int, 40> slotPictures;
     std::array<int16_t, 2> bars{};
     int redraws = 0;
     std::vector<int> heroFacings;
 
-    FakeGameWindow() { slots.fill(-1); }
+    FakeGameWindow() { slotPictures.fill(-1); }
 
     Timer& tmrHeroMove() override { return heroMove; }
     Timer& Timer1() override { return vitality; }
@@ -82,8 +82,8 @@ class FakeGameWindow : public GameWindow {
     Control& Command3() override { return command3; }
     Control& Command5() override { return command5; }
     Control& imgRemen(int index) override { return scrolls.at(index); }
-    void setSlotPicture(int slot, int veshIndex) override { slots.at(slot) = veshIndex; }
-    int slotPicture(int slot) const override { return slots.at(slot); }
+    void setSlotPicture(int slot, int veshIndex) override { slotPictures.at(slot) = veshIndex; }
+    int slotPicture(int slot) const override { return slotPictures.at(slot); }
     void drawBar(int index, int16_t value) override { bars.at(index) = value; }
     void RedrawView() override { ++redraws; }
     void DrawHero(int facing) override { heroFacings.push_back(facing); }
