@@ -1,9 +1,13 @@
 // The sound component played for real: SDL's disk audio driver writes what would reach the speakers into a
 // file, and the tests listen to its last fraction of a second.
 
+#include "FakeGameWindow.h"
+#include "Fixtures.h"
 #include "RecordedSounds.h"
 #include "SoundFiles.h"
 #include "platform/Components.h"
+#include "state/GameState.h"
+#include "state/SectionLoader.h"
 
 #include <gtest/gtest.h>
 
@@ -116,6 +120,22 @@ TEST_F(SoundComponent, MethodsAreFoundByName) {
     auto player = newPlayer();
     EXPECT_TRUE(callComponent(player.get(), "PlayFX", scratch->filePath(QStringLiteral("nothing.wav"))));
     EXPECT_FALSE(callComponent(player.get(), "Stop", QString()));
+}
+
+TEST_F(SoundComponent, LoadingAMapsFirstSectionPlaysItsMusic) {
+    ProgramFolderFixture root;
+    root.writeBytes("Music/Theme.wav", sineWav(440, 1.0));
+    root.writeLines("Maps/Лес/x0y0.map", {"=="});
+    root.writeLines("Maps/Лес/x0y0.mfx", {"\\music\\theme.wav"});
+    GameState state;
+    resetForNewGame(state, QStringLiteral("Лес"));
+    FakeGameWindow window;
+    LoadSection(state, window, SectionKind::Grid);
+    ASSERT_NE(state.soundPlayer, nullptr);
+    letPlay(0.6);
+    AudioTail tail = listen();
+    EXPECT_GT(tail.rms(), 0.05);
+    EXPECT_GT(tail.power(440), 20 * tail.power(1000));
 }
 
 int main(int argc, char** argv) {

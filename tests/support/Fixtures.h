@@ -5,6 +5,8 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
+#include "QtPrinters.h"
+
 namespace velmor::test {
 
 // A scratch program folder for one test: made the game's program folder while the object lives.

@@ -4,6 +4,8 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
+#include "QtPrinters.h"
+
 namespace velmor::test {
 
 // Points the game at the recording sound component for the life of the object and reads back its calls:

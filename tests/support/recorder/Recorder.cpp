@@ -7,7 +7,10 @@
 
 namespace {
 
-void record(const QString& line) {
+// One call a line; line breaks inside a path are written as <CR> and <LF>.
+void record(QString line) {
+    line.replace(QLatin1Char('\r'), QStringLiteral("<CR>"))
+        .replace(QLatin1Char('\n'), QStringLiteral("<LF>"));
     QFile log(qEnvironmentVariable("VELMOR_RECORDER_LOG"));
     if (log.fileName().isEmpty() || !log.open(QIODevice::Append | QIODevice::Text)) return;
     log.write(line.toUtf8() + '\n');
