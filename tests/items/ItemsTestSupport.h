@@ -4,14 +4,9 @@
 
 #include "state/GameState.h"
 
+#include "QtPrinters.h"
+
 #include <QString>
-
-#include <ostream>
-
-// Readable failure messages for the Russian texts.
-inline void PrintTo(const QString& text, std::ostream* out) {
-    *out << '"' << text.toStdString() << '"';
-}
 
 namespace velmor::test {
 
