@@ -20,7 +20,9 @@ int pictureCount(const QString& set);
 // Single pictures by name:
 //   statusStrip 803x73, chest 50x42, moneyBag 35x36, heart 23x22, lightning 27x25,
 //   panel 441x329 (the panel picture of the info, inventory and save panels and of the start window's panels),
-//   offerPanel 372x138, pausePanel 121x105, title 800x600, icon (the window icon).
+//   offerPanel 372x138, pausePanel 121x105, title 800x600, icon (the window icon, 64x64).
+// The chest, money bag, heart, lightning and icon come in Format_ARGB32 with a transparent background, the
+// others in Format_RGB32.
 QImage named(const QString& name);
 
 // Button faces by the word they read: 88x24 for ok, Нет, Сохранить, Продолжить, Выход, Информация, Выбросить,
