@@ -299,28 +299,23 @@ QImage heroRight() {
     p.setPen(Qt::NoPen);
     p.setBrush(pal::skin[1]);
     p.drawEllipse(QPointF(21.8, 23.6), 1.6, 1.6);
-    // Head in profile: face to the right with nose and one eye, hair at the back.
-    ball(p, QPointF(18, 9.5), 5, 5.3, pal::skin[1]);
-    QPainterPath nose;
-    nose.moveTo(22.5, 9);
-    nose.lineTo(24.5, 11.5);
-    nose.lineTo(22.5, 12);
-    nose.closeSubpath();
+    // Head in profile, drawn pixel-crisp: face to the right with eye, nose and mouth, hair over the crown and
+    // the back of the head, an ear in front of the hair line.
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.setPen(Qt::NoPen);
     p.setBrush(pal::skin[1]);
-    p.drawPath(nose);
-    p.setBrush(pal::ink);
-    p.drawRect(QRectF(20.2, 9, 1.2, 1.6));
-    QPainterPath hair;
-    hair.moveTo(13, 12.5);
-    hair.cubicTo(11, 3, 22, 1, 23.5, 7.5);
-    hair.lineTo(19.5, 6.5);
-    hair.lineTo(18, 9.5);
-    hair.lineTo(17, 12.5);
-    hair.lineTo(15.5, 14);
-    hair.closeSubpath();
-    shadedPath(p, hair, heroHair);
-    p.setBrush(pal::skin[0]);
-    p.drawEllipse(QPointF(17, 10.5), 1, 1.3);
+    p.drawEllipse(QRect(13, 4, 10, 11));
+    p.fillRect(QRect(23, 9, 1, 2), pal::skin[1]);  // nose
+    p.fillRect(QRect(21, 6, 2, 2), pal::skin[2]);  // lit brow
+    p.fillRect(QRect(20, 8, 1, 2), pal::ink);      // eye
+    p.fillRect(QRect(21, 12, 2, 1), pal::skin[0]); // mouth
+    p.setBrush(heroHair);
+    QPolygon hair;
+    hair << QPoint(13, 6) << QPoint(15, 3) << QPoint(19, 2) << QPoint(22, 3) << QPoint(23, 6) << QPoint(19, 6)
+         << QPoint(18, 8) << QPoint(17, 13) << QPoint(14, 14) << QPoint(12, 11);
+    p.drawPolygon(hair);
+    p.fillRect(QRect(15, 4, 4, 1), lit(heroHair, 0.3));
+    p.fillRect(QRect(17, 9, 2, 3), pal::skin[0]); // ear
     return img;
 }
 

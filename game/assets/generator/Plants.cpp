@@ -148,20 +148,23 @@ QImage cone() {
 QImage dryTuft() {
     QImage img = canvas(35, 36);
     QPainter p(&img);
-    smooth(p);
+    // Crisp single-pixel blades fanning out from one root, so that each blade keeps its own outline.
     Rng rng(41);
-    const QColor straw[] = {{150, 118, 56}, {190, 156, 80}, {222, 194, 116}};
-    for (int i = 0; i < 17; ++i) {
-        const double bx = 17.5 + rng.range(-5, 5);
-        const double lean = rng.range(-1, 1);
-        const double h = rng.range(12, 22);
+    const QColor straw[] = {{160, 124, 58}, {196, 160, 82}, {226, 198, 120}};
+    const int blades = 11;
+    for (int i = 0; i < blades; ++i) {
+        const double t = (i + 0.5) / blades;
+        const double bx = 12 + t * 11;
+        const double tipX = 3 + t * 29 + rng.range(-1.5, 1.5);
+        const double tipY = 33 - (10 + 12 * std::sin(3.1416 * t) + rng.range(-2, 2));
         QPainterPath blade;
-        blade.moveTo(bx, 32);
-        blade.quadTo(bx + lean * 4, 32 - h * 0.6, bx + lean * 12, 32 - h);
-        p.setPen(QPen(straw[i % 3], 1.6, Qt::SolidLine, Qt::RoundCap));
+        blade.moveTo(bx, 33);
+        blade.quadTo(bx + (tipX - bx) * 0.2, tipY + (33 - tipY) * 0.35, tipX, tipY);
+        p.setPen(QPen(straw[i % 3], 1));
         p.setBrush(Qt::NoBrush);
         p.drawPath(blade);
     }
+    p.fillRect(QRectF(12, 32, 12, 2), straw[0]);
     return img;
 }
 

@@ -330,16 +330,29 @@ QImage dragonSkeleton() {
     QImage img = canvas(210, 108);
     QPainter p(&img);
     smooth(p);
-    // Wings: long finger bones fanning up from the shoulder, with torn membrane traces.
-    const QPointF shoulder(100, 46), elbow(120, 22);
-    bone(p, shoulder, elbow, 4);
-    const QPointF tips[] = {{96, 4}, {124, 3}, {150, 8}, {168, 22}};
+    // The wing: arm bones raised from the shoulder to the wrist, finger bones fanning back, and the remains of
+    // the membrane stretched between them, torn at the edge and holed.
+    const QPointF shoulder(100, 46), wrist(116, 13);
+    const QPointF tips[] = {{146, 3}, {176, 9}, {200, 30}};
+    QPainterPath membrane;
+    membrane.moveTo(shoulder);
+    membrane.lineTo(wrist);
+    membrane.lineTo(tips[0]);
+    membrane.quadTo(QPointF(154, 17), tips[1]);
+    membrane.quadTo(QPointF(178, 24), tips[2]);
+    membrane.quadTo(172, 38, 150, 54);
+    membrane.closeSubpath();
+    shadedPath(p, membrane, QColor(112, 88, 86), 0.7);
+    p.setCompositionMode(QPainter::CompositionMode_Clear);
+    p.setPen(Qt::NoPen);
+    p.setBrush(Qt::black);
+    for (QRectF hole : {QRectF(150, 22, 7, 4), QRectF(166, 30, 5, 6), QRectF(134, 14, 4, 3)})
+        p.drawEllipse(hole);
+    p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    bone(p, shoulder, wrist, 4);
     for (const QPointF& t : tips)
-        bone(p, elbow, t, 2.6);
-    const QPointF shoulder2(92, 50), elbow2(70, 26);
-    bone(p, shoulder2, elbow2, 3.6);
-    for (const QPointF& t : {QPointF(52, 10), QPointF(72, 4), QPointF(92, 12)})
-        bone(p, elbow2, t, 2.4);
+        bone(p, wrist, t, 2.4);
+    bone(p, wrist, QPointF(109, 6), 2); // the thumb's claw
     // Legs and claws.
     auto leg = [&](QPointF hip, QPointF knee, QPointF foot) {
         bone(p, hip, knee, 4);
@@ -560,7 +573,7 @@ void beastSkull(QPainter& p, const QRectF& box, bool horns) {
     }
     // Eye socket and nostril.
     p.setBrush(pal::ink);
-    p.drawEllipse(at(0.66, 0.33), w * 0.09, h * 0.13);
+    p.drawEllipse(at(0.66, 0.33), w * 0.065, h * 0.1);
     p.drawEllipse(at(0.1, 0.44), w * 0.035, h * 0.05);
 }
 
