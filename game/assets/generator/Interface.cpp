@@ -131,7 +131,7 @@ QImage chestIcon() {
     // The cell's chest, enlarged to fill the icon.
     p.translate(-3, -11.4);
     p.scale(1.6, 1.6);
-    paintChest(p, pal::wood[2], pal::gold[1], true);
+    paintChest(p, pal::wood[3], pal::gold[2], true);
     p.end();
     return hardened(img, true);
 }
@@ -140,7 +140,7 @@ QImage moneyBag() {
     QImage img = canvas(35, 36);
     QPainter p(&img);
     smooth(p);
-    const QColor sack(176, 140, 86);
+    const QColor sack(214, 178, 112);
     QPainterPath bag;
     bag.moveTo(13, 11);
     bag.cubicTo(2, 18, 3, 34, 17.5, 34);
@@ -202,6 +202,26 @@ QImage lightning() {
     return hardened(img, true);
 }
 
+// Big faces have room for bold letters; the small ones read better in the regular weight at a larger size.
+QFont faceFont(int pixelSize, bool bold) {
+    QFont font(bold ? fonts().sansBold : fonts().sans);
+    font.setBold(bold);
+    font.setPixelSize(pixelSize);
+    font.setHintingPreference(QFont::PreferFullHinting);
+    return font;
+}
+
+// One letter size for all faces of a kind: the largest at which every word fits, so the buttons read alike.
+int faceLetterSize(bool big, int largest) {
+    int size = largest;
+    for (const auto& b : velmor::assets::buttonWords())
+        if (b.big == big)
+            while (size > 8 && QFontMetricsF(faceFont(size, big)).horizontalAdvance(b.word) >
+                                   velmor::assets::buttonSize(big).width() - 8)
+                --size;
+    return size;
+}
+
 QImage buttonFace(const QString& word, QSize size, int pixelSize) {
     QImage img = opaqueCanvas(size.width(), size.height(), pal::wood[0]);
     darkWood(img, img.rect().adjusted(2, 2, -2, -2), size.height() <= 24 ? 10 : 14, 400 + size.height());
@@ -215,14 +235,8 @@ QImage buttonFace(const QString& word, QSize size, int pixelSize) {
     p.fillRect(QRect(1, 1, 1, r.height() - 2), lit(pal::wood[1], 0.2));
     p.fillRect(QRect(1, r.height() - 2, r.width() - 2, 1), pal::ink);
     p.fillRect(QRect(r.width() - 2, 1, 1, r.height() - 2), pal::ink);
-    // The word, as large as fits, in warm cream over a dark shadow.
-    QFont font(fonts().sansBold);
-    font.setPixelSize(pixelSize);
-    font.setHintingPreference(QFont::PreferFullHinting);
-    while (pixelSize > 7 && QFontMetricsF(font).horizontalAdvance(word) > r.width() - 10) {
-        font.setPixelSize(--pixelSize);
-    }
-    p.setFont(font);
+    // The word in warm cream over a dark shadow.
+    p.setFont(faceFont(pixelSize, size.height() > 24));
     p.setRenderHint(QPainter::TextAntialiasing, true);
     const QRectF textBox = QRectF(r).adjusted(0, 0, 0, -1);
     p.setPen(pal::ink);
@@ -397,8 +411,10 @@ void drawInterface(Art& art) {
     art.named("pausePanel", panel(121, 105, 3));
     art.named("title", title());
     art.named("icon", windowIcon());
+    const int smallLetters = faceLetterSize(false, 12), bigLetters = faceLetterSize(true, 17);
     for (const auto& b : velmor::assets::buttonWords())
-        art.button(b.key, b.big, buttonFace(b.word, velmor::assets::buttonSize(b.big), b.big ? 17 : 12));
+        art.button(b.key, b.big,
+                   buttonFace(b.word, velmor::assets::buttonSize(b.big), b.big ? bigLetters : smallLetters));
 }
 
 } // namespace velmor::artgen

@@ -10,6 +10,7 @@
 #include "view/TileCatalogue.h"
 
 #include <QFontDatabase>
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
@@ -81,6 +82,74 @@ QImage onBackground(const QImage& img, const QColor& background, int margin = 4)
     return area;
 }
 
+// The status strip and the panels with their icons and buttons where the game window puts them (twips / 15).
+Section laidOut() {
+    Section s{"As the game window lays them out", {}};
+
+    QImage strip = assets::named("statusStrip");
+    {
+        QPainter p(&strip);
+        p.drawImage(QRect(16, 24, 41, 33), assets::named("chest"));
+        p.drawImage(72, 24, assets::named("moneyBag"));
+        p.drawImage(205, 13, assets::named("heart"));
+        p.drawImage(208, 32, assets::named("lightning"));
+        p.fillRect(240, 16, 353, 11, QColor(255, 0, 0));
+        p.fillRect(240, 40, 260, 11, QColor(255, 0, 0));
+        QFont money(labelFamily);
+        money.setBold(true);
+        money.setPointSizeF(13.5);
+        p.setFont(money);
+        p.setPen(QColor(192, 192, 0));
+        p.drawText(QRect(112, 24, 81, 25), Qt::AlignLeft | Qt::AlignTop, "2500");
+        const int scrollX[] = {632, 696, 728, 760, 664};
+        for (int k = 0; k < 5; ++k)
+            p.drawImage(scrollX[k], 16, assets::picture("imgRemen", k));
+    }
+    s.entries.push_back({strip, "status strip with icons, bars, money and all five scrolls"});
+
+    QImage offer = assets::named("offerPanel");
+    {
+        QPainter p(&offer);
+        p.drawImage(96, 96, assets::buttonFace("ok"));
+        p.drawImage(192, 96, assets::buttonFace("Нет"));
+        QFont prompt(labelFamily);
+        prompt.setPointSize(8);
+        p.setFont(prompt);
+        p.setPen(QColor(224, 224, 224));
+        p.drawText(QRect(24, 24, 321, 65), Qt::AlignCenter | Qt::TextWordWrap,
+                   "Желаете получить магическое кольцо Лорда Мао?");
+    }
+    s.entries.push_back({offer, "offer panel"});
+
+    QImage pause = assets::named("pausePanel");
+    {
+        QPainter p(&pause);
+        p.drawImage(16, 16, assets::buttonFace("Сохранить"));
+        p.drawImage(16, 40, assets::buttonFace("Продолжить"));
+        p.drawImage(16, 64, assets::buttonFace("Выход"));
+    }
+    s.entries.push_back({pause, "pause panel"});
+
+    QImage inventory = assets::named("panel");
+    {
+        QPainter p(&inventory);
+        p.setPen(QColor(128, 64, 64));
+        p.drawRect(32, 32, 376, 232);
+        for (int i = 0; i < 40; ++i) {
+            const QRect slot(32 + 48 * (i % 8), 32 + 48 * (i / 8), 41, 41);
+            if (i < 26)
+                p.drawImage(slot, assets::picture("imgVesh", i));
+        }
+        p.setPen(QColor(224, 224, 224));
+        p.drawRect(32, 32, 40, 40);
+        const char* words[] = {"Информация", "Выбросить", "Продать", "ok"};
+        for (int b = 0; b < 4; ++b)
+            p.drawImage(32 + 96 * b, 280, assets::buttonFace(words[b]));
+    }
+    s.entries.push_back({inventory, "inventory panel with items 0-25 in their slots"});
+    return s;
+}
+
 std::vector<Section> buildSections() {
     std::vector<Section> sections;
 
@@ -149,6 +218,8 @@ std::vector<Section> buildSections() {
     }
     sections.push_back(buttons);
 
+    sections.push_back(laidOut());
+
     Section panels{"Panels, status strip and title", {}};
     for (const char* name : {"pausePanel", "offerPanel", "panel", "statusStrip", "title"})
         panels.entries.push_back({onBackground(assets::named(name), Qt::black), name});
@@ -156,6 +227,14 @@ std::vector<Section> buildSections() {
 
     return sections;
 }
+
+QFont labelFont() {
+    QFont font(labelFamily);
+    font.setPixelSize(11);
+    return font;
+}
+
+int labelWidth(const QString& label) { return QFontMetrics(labelFont()).horizontalAdvance(label) + 4; }
 
 QImage drawSheet(const std::vector<Section>& sections) {
     // Lay the entries out in rows, section after section, then paint them.
@@ -171,14 +250,14 @@ QImage drawSheet(const std::vector<Section>& sections) {
         y += 22;
         int x = gap, rowHeight = 0;
         for (const Entry& e : s.entries) {
-            const int w = e.image.width(), h = e.image.height() + labelHeight;
+            const int w = std::max(e.image.width(), labelWidth(e.label)), h = e.image.height() + labelHeight;
             if (x + w > sheetWidth - gap && x > gap) {
                 x = gap;
                 y += rowHeight + gap;
                 rowHeight = 0;
             }
             placed.push_back({&e, x, y});
-            x += std::max(w, 44) + gap;
+            x += w + gap;
             rowHeight = std::max(rowHeight, h);
         }
         y += rowHeight + 2 * gap;
@@ -189,17 +268,15 @@ QImage drawSheet(const std::vector<Section>& sections) {
     QFont titleFont(labelFamily);
     titleFont.setPixelSize(15);
     titleFont.setBold(true);
-    QFont labelFont(labelFamily);
-    labelFont.setPixelSize(11);
     p.setPen(QColor(240, 220, 150));
     p.setFont(titleFont);
     for (const auto& [title, ty] : titles)
         p.drawText(gap, ty + 15, title);
-    p.setFont(labelFont);
+    p.setFont(labelFont());
     p.setPen(QColor(230, 230, 230));
     for (const Placed& pl : placed) {
         p.drawImage(pl.x, pl.y, pl.entry->image);
-        p.drawText(QRect(pl.x, pl.y + pl.entry->image.height(), std::max(pl.entry->image.width(), 44), labelHeight),
+        p.drawText(QRect(pl.x, pl.y + pl.entry->image.height(), labelWidth(pl.entry->label), labelHeight),
                    Qt::AlignLeft | Qt::AlignVCenter, pl.entry->label);
     }
     return sheet;
