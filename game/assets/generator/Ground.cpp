@@ -15,8 +15,7 @@ constexpr double tau = 2 * std::numbers::pi;
 
 // A soft variation that repeats exactly once per cell.
 double wave(int x, int y, int seed) {
-    return 0.5 * std::sin(tau * (x / double(W) + 0.37 * seed)) * std::cos(tau * (y / double(H) + 0.21 * seed)) +
-           0.5 * std::sin(tau * (2 * x / double(W) + 2 * y / double(H) + seed));
+    return std::sin(tau * (x / double(W) + 0.37 * seed)) * std::cos(tau * (y / double(H) + 0.21 * seed));
 }
 
 // Draws a shape at its place and at the eight places one cell away, so it wraps across the cell's edges.
@@ -30,7 +29,7 @@ QImage grass() {
     QImage img = opaqueCanvas(W, H, pal::grass[2]);
     for (int y = 0; y < H; ++y)
         for (int x = 0; x < W; ++x) {
-            const double v = 0.10 * wave(x, y, 1) + (hashNoise(x, y, 11) - 0.5) * 0.16;
+            const double v = 0.05 * wave(x, y, 1) + (hashNoise(x, y, 11) - 0.5) * 0.16;
             img.setPixelColor(x, y, v > 0 ? lit(pal::grass[2], v) : shaded(pal::grass[2], -v));
         }
     // Blades: a dark stem with a lit tip.
