@@ -4,12 +4,16 @@ namespace velmor::assets {
 
 namespace {
 
-QSize cells(int columns, int rows) { return {cellWidth * columns, cellHeight * rows}; }
+QSize cells(int columns, int rows) {
+    return {cellWidth * columns, cellHeight * rows};
+}
 
 struct ListBuilder {
     std::vector<SetPicture> list;
 
-    void add(const QString& set, int index, QSize size, ArtKind kind) { list.push_back({set, index, size, kind}); }
+    void add(const QString& set, int index, QSize size, ArtKind kind) {
+        list.push_back({set, index, size, kind});
+    }
     // A set whose every index is one cell of the given kind.
     void cellsOf(const QString& set, int count, ArtKind kind) {
         for (int i = 0; i < count; ++i)
@@ -54,12 +58,9 @@ std::vector<SetPicture> buildSetPictures() {
 
     // Miscellaneous: skeleton and bones 2 x 1, the dragon 6 x 3, the seven obelisks 1 x 2.
     auto raznoeSize = [](int i) {
-        if (i == 6 || i == 9)
-            return cells(2, 1);
-        if (i == 10)
-            return cells(6, 3);
-        if (i >= 11)
-            return cells(1, 2);
+        if (i == 6 || i == 9) return cells(2, 1);
+        if (i == 10) return cells(6, 3);
+        if (i >= 11) return cells(1, 2);
         return cells(1, 1);
     };
     for (int i = 0; i < 18; ++i)
@@ -69,10 +70,8 @@ std::vector<SetPicture> buildSetPictures() {
 
     // Furniture: the two beds 2 x 2, the two long tables 2 x 1.
     auto homeSize = [](int i) {
-        if (i <= 1)
-            return cells(2, 2);
-        if (i == 2 || i == 4)
-            return cells(2, 1);
+        if (i <= 1) return cells(2, 2);
+        if (i == 2 || i == 4) return cells(2, 1);
         return cells(1, 1);
     };
     for (int i = 0; i < 9; ++i)
@@ -94,9 +93,10 @@ std::vector<SetPicture> buildSetPictures() {
     b.cellsOf("imgHeroMask", 4, K::Mask);
 
     // Item pictures, drawn into the 41 x 41 inventory slot with stretching.
-    const QSize vesh[] = {{37, 38}, {20, 33}, {34, 36}, {28, 34}, {29, 34}, {27, 34}, {36, 39}, {41, 41}, {41, 41},
-                          {41, 41}, {37, 38}, {37, 38}, {37, 38}, {41, 41}, {41, 41}, {41, 41}, {41, 41}, {41, 41},
-                          {41, 41}, {41, 41}, {41, 41}, {41, 41}, {41, 41}, {41, 41}, {41, 41}, {41, 41}};
+    const QSize vesh[] = {{37, 38}, {20, 33}, {34, 36}, {28, 34}, {29, 34}, {27, 34}, {36, 39},
+                          {41, 41}, {41, 41}, {41, 41}, {37, 38}, {37, 38}, {37, 38}, {41, 41},
+                          {41, 41}, {41, 41}, {41, 41}, {41, 41}, {41, 41}, {41, 41}, {41, 41},
+                          {41, 41}, {41, 41}, {41, 41}, {41, 41}, {41, 41}};
     for (int i = 0; i < 26; ++i)
         b.add("imgVesh", i, vesh[i], K::Item);
 
@@ -116,16 +116,15 @@ const std::vector<SetPicture>& setPictures() {
 std::vector<QString> setNames() {
     std::vector<QString> names;
     for (const SetPicture& p : setPictures())
-        if (names.empty() || names.back() != p.set)
-            names.push_back(p.set);
+        if (names.empty() || names.back() != p.set) names.push_back(p.set);
     return names;
 }
 
 const std::vector<NamedPicture>& namedPictures() {
     static const std::vector<NamedPicture> list = {
-        {"statusStrip", {803, 73}},     {"chest", {50, 42}, true},     {"moneyBag", {35, 36}, true},
-        {"heart", {23, 22}, true},      {"lightning", {27, 25}, true}, {"panel", {441, 329}},
-        {"offerPanel", {372, 138}},     {"pausePanel", {121, 105}},    {"title", {800, 600}},
+        {"statusStrip", {803, 73}}, {"chest", {50, 42}, true},     {"moneyBag", {35, 36}, true},
+        {"heart", {23, 22}, true},  {"lightning", {27, 25}, true}, {"panel", {441, 329}},
+        {"offerPanel", {372, 138}}, {"pausePanel", {121, 105}},    {"title", {800, 600}},
         {"icon", {64, 64}, true},
     };
     return list;
@@ -148,11 +147,17 @@ const std::vector<ButtonWord>& buttonWords() {
     return list;
 }
 
-QSize buttonSize(bool big) { return big ? QSize(208, 32) : QSize(88, 24); }
+QSize buttonSize(bool big) {
+    return big ? QSize(208, 32) : QSize(88, 24);
+}
 
-QString setPicturePath(const QString& set, int index) { return QStringLiteral("%1/%2.png").arg(set).arg(index); }
+QString setPicturePath(const QString& set, int index) {
+    return QStringLiteral("%1/%2.png").arg(set).arg(index);
+}
 
-QString namedPicturePath(const QString& name) { return QStringLiteral("named/%1.png").arg(name); }
+QString namedPicturePath(const QString& name) {
+    return QStringLiteral("named/%1.png").arg(name);
+}
 
 QString buttonPath(const ButtonWord& button) {
     return QStringLiteral("%1/%2.png").arg(button.big ? "bigButton" : "button", button.key);

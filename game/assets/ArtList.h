@@ -30,7 +30,8 @@ struct SetPicture {
 struct NamedPicture {
     QString name;
     QSize size;
-    bool transparent = false; // icons drawn over the status strip or the desktop keep a transparent background
+    bool transparent =
+        false; // icons drawn over the status strip or the desktop keep a transparent background
 };
 
 struct ButtonWord {

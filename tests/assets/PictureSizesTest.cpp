@@ -21,11 +21,11 @@ struct SetCount {
 
 // The number of pictures in each set of the game window.
 const SetCount setCounts[] = {
-    {"imgZem", 7},         {"imgFreePic", 10},    {"imgFreeMask", 9},   {"imgWallPic", 16},
-    {"imgWallMask", 16},   {"imgDoor", 5},        {"imgMineralPic", 5}, {"imgMineralMask", 5},
-    {"imgUkaz", 2},        {"imgRaznoePic", 18},  {"imgRaznoeMask", 18}, {"imgForHomePic", 9},
-    {"imgForHomeMask", 9}, {"imgMan", 9},         {"imgSityPic", 5},    {"imgSityMask", 5},
-    {"imgHeroPic", 4},     {"imgHeroMask", 4},    {"imgVesh", 26},      {"imgRemen", 5},
+    {"imgZem", 7},         {"imgFreePic", 10},   {"imgFreeMask", 9},    {"imgWallPic", 16},
+    {"imgWallMask", 16},   {"imgDoor", 5},       {"imgMineralPic", 5},  {"imgMineralMask", 5},
+    {"imgUkaz", 2},        {"imgRaznoePic", 18}, {"imgRaznoeMask", 18}, {"imgForHomePic", 9},
+    {"imgForHomeMask", 9}, {"imgMan", 9},        {"imgSityPic", 5},     {"imgSityMask", 5},
+    {"imgHeroPic", 4},     {"imgHeroMask", 4},   {"imgVesh", 26},       {"imgRemen", 5},
 };
 
 TEST(PictureSets, EverySetHoldsItsPicturesAndNoMore) {
@@ -118,8 +118,8 @@ struct NamedSize {
 };
 
 const NamedSize namedSizes[] = {
-    {"statusStrip", 803, 73, false}, {"chest", 50, 42, true},        {"moneyBag", 35, 36, true},
-    {"heart", 23, 22, true},         {"lightning", 27, 25, true},    {"panel", 441, 329, false},
+    {"statusStrip", 803, 73, false}, {"chest", 50, 42, true},         {"moneyBag", 35, 36, true},
+    {"heart", 23, 22, true},         {"lightning", 27, 25, true},     {"panel", 441, 329, false},
     {"offerPanel", 372, 138, false}, {"pausePanel", 121, 105, false}, {"title", 800, 600, false},
 };
 
@@ -154,7 +154,8 @@ int lightPixelsInMiddle(const QImage& face) {
 }
 
 TEST(ButtonFaces, SmallFacesAre88By24AndShowTheirWords) {
-    const char* words[] = {"ok", "Нет", "Сохранить", "Продолжить", "Выход", "Информация", "Выбросить", "Продать"};
+    const char* words[] = {"ok",    "Нет",        "Сохранить", "Продолжить",
+                           "Выход", "Информация", "Выбросить", "Продать"};
     std::vector<QImage> faces;
     for (const char* word : words) {
         SCOPED_TRACE(word);

@@ -26,16 +26,18 @@ struct SpriteCase {
     QSize size;
 };
 
-QSize cells(int columns, int rows) { return {35 * columns, 36 * rows}; }
+QSize cells(int columns, int rows) {
+    return {35 * columns, 36 * rows};
+}
 
 // Sizes of the sprites larger than one cell (and the two walls lying on their side), by object code.
 QSize expectedSize(const QString& code) {
     static const QMap<QString, QSize> large = {
-        {"EE", cells(2, 2)},  {"#S", cells(2, 1)},  {"#s", cells(2, 1)},  {"#D", cells(6, 3)},
-        {"o1", cells(1, 2)},  {"o2", cells(1, 2)},  {"o3", cells(1, 2)},  {"o4", cells(1, 2)},
-        {"o5", cells(1, 2)},  {"o6", cells(1, 2)},  {"o7", cells(1, 2)},  {"H1", cells(2, 2)},
-        {"H2", cells(2, 2)},  {"H3", cells(2, 1)},  {"H5", cells(2, 1)},  {"S1", cells(3, 2)},
-        {"S2", cells(3, 4)},  {"S3", cells(3, 4)},  {"S4", cells(2, 2)},  {"S5", cells(3, 3)},
+        {"EE", cells(2, 2)},   {"#S", cells(2, 1)},   {"#s", cells(2, 1)}, {"#D", cells(6, 3)},
+        {"o1", cells(1, 2)},   {"o2", cells(1, 2)},   {"o3", cells(1, 2)}, {"o4", cells(1, 2)},
+        {"o5", cells(1, 2)},   {"o6", cells(1, 2)},   {"o7", cells(1, 2)}, {"H1", cells(2, 2)},
+        {"H2", cells(2, 2)},   {"H3", cells(2, 1)},   {"H5", cells(2, 1)}, {"S1", cells(3, 2)},
+        {"S2", cells(3, 4)},   {"S3", cells(3, 4)},   {"S4", cells(2, 2)}, {"S5", cells(3, 3)},
         {"w7", QSize(36, 35)}, {"w8", QSize(36, 35)},
     };
     return large.value(code, cells(1, 1));
@@ -46,17 +48,16 @@ std::vector<SpriteCase> spriteCases() {
     std::vector<SpriteCase> cases;
     for (const QString& code : velmor::objectCodes()) {
         const ObjectLook look = velmor::objectLook(code);
-        if (look.kind != ObjectLook::Kind::Sprite)
-            continue;
+        if (look.kind != ObjectLook::Kind::Sprite) continue;
         bool known = false;
         for (SpriteCase& c : cases)
-            if (c.sprite.pictureSet == look.sprite.pictureSet && c.sprite.pictureIndex == look.sprite.pictureIndex &&
+            if (c.sprite.pictureSet == look.sprite.pictureSet &&
+                c.sprite.pictureIndex == look.sprite.pictureIndex &&
                 c.sprite.maskSet == look.sprite.maskSet && c.sprite.maskIndex == look.sprite.maskIndex) {
                 c.codes += " " + code.toStdString();
                 known = true;
             }
-        if (!known)
-            cases.push_back({code.toStdString(), look.sprite, expectedSize(code)});
+        if (!known) cases.push_back({code.toStdString(), look.sprite, expectedSize(code)});
     }
     const char* facings[] = {"hero down", "hero up", "hero right", "hero left"};
     for (int d = 0; d < 4; ++d)
@@ -64,7 +65,9 @@ std::vector<SpriteCase> spriteCases() {
     return cases;
 }
 
-void PrintTo(const SpriteCase& c, std::ostream* os) { *os << c.codes; }
+void PrintTo(const SpriteCase& c, std::ostream* os) {
+    *os << c.codes;
+}
 
 class SpriteMask : public ::testing::TestWithParam<SpriteCase> {};
 

@@ -1,5 +1,5 @@
-// The colours that tell subjects apart: each tree, crystal, door, robe, obelisk and scroll shows the colour its
-// index stands for, so that no two pictures swap places.
+// The colours that tell subjects apart: each tree, crystal, door, robe, obelisk and scroll shows the colour
+// its index stands for, so that no two pictures swap places.
 
 #include "assets/Assets.h"
 
@@ -19,15 +19,16 @@ struct Mean {
     double brightness() const { return (r + g + b) / 3; }
 };
 
-// The mean colour of the object's pixels: where the mask is black, or, without a mask, where the picture is opaque.
+// The mean colour of the object's pixels: where the mask is black, or, without a mask, where the picture is
+// opaque.
 Mean meanColour(const QImage& pic, const QImage& mask) {
     Mean m;
     int n = 0;
     for (int y = 0; y < pic.height(); ++y)
         for (int x = 0; x < pic.width(); ++x) {
-            const bool object = mask.isNull() ? qAlpha(pic.pixel(x, y)) == 255 : (mask.pixel(x, y) & 0xFFFFFF) == 0;
-            if (!object)
-                continue;
+            const bool object =
+                mask.isNull() ? qAlpha(pic.pixel(x, y)) == 255 : (mask.pixel(x, y) & 0xFFFFFF) == 0;
+            if (!object) continue;
             const QRgb c = pic.pixel(x, y);
             m.r += qRed(c);
             m.g += qGreen(c);
@@ -138,7 +139,8 @@ TEST(SubjectColours, EachPictureShowsTheColourOfItsIndex) {
         const QImage mask = *c.maskSet ? picture(c.maskSet, c.maskIndex) : QImage();
         ASSERT_FALSE(pic.isNull()) << c.subject;
         const Mean m = meanColour(pic, mask);
-        EXPECT_TRUE(shows(m, c.hue)) << c.subject << " has the mean colour " << m.r << ", " << m.g << ", " << m.b;
+        EXPECT_TRUE(shows(m, c.hue)) << c.subject << " has the mean colour " << m.r << ", " << m.g << ", "
+                                     << m.b;
     }
 }
 

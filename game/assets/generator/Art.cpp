@@ -14,9 +14,13 @@ namespace velmor::artgen {
 
 using namespace velmor::assets;
 
-void Art::put(const QString& set, int index, const QImage& image) { images_.insert(setPicturePath(set, index), image); }
+void Art::put(const QString& set, int index, const QImage& image) {
+    images_.insert(setPicturePath(set, index), image);
+}
 
-void Art::named(const QString& name, const QImage& image) { images_.insert(namedPicturePath(name), image); }
+void Art::named(const QString& name, const QImage& image) {
+    images_.insert(namedPicturePath(name), image);
+}
 
 void Art::button(const QString& key, bool big, const QImage& image) {
     images_.insert(buttonPath(ButtonWord{QString(), key, big}), image);
@@ -25,8 +29,7 @@ void Art::button(const QString& key, bool big, const QImage& image) {
 void Art::sprite(const QString& pictureSet, int pictureIndex, const QString& maskSet, int maskIndex,
                  const QImage& art, bool outline) {
     const QString maskPath = setPicturePath(maskSet, maskIndex);
-    if (!byMask_.contains(maskPath))
-        maskOrder_.push_back(maskPath);
+    if (!byMask_.contains(maskPath)) maskOrder_.push_back(maskPath);
     byMask_[maskPath].push_back({setPicturePath(pictureSet, pictureIndex), hardened(art, outline)});
 }
 
@@ -46,8 +49,7 @@ void Art::cutSprites() {
                 bool covered = true;
                 for (const PendingSprite& s : shapes)
                     covered = covered && s.shape.size() == size && qAlpha(s.shape.pixel(x, y)) == 255;
-                if (covered)
-                    mask.setPixel(x, y, qRgb(0, 0, 0));
+                if (covered) mask.setPixel(x, y, qRgb(0, 0, 0));
             }
         images_.insert(maskPath, mask);
         for (const PendingSprite& s : shapes) {
@@ -66,8 +68,7 @@ static bool onlyBlackAndWhite(const QImage& img) {
     for (int y = 0; y < img.height(); ++y)
         for (int x = 0; x < img.width(); ++x) {
             const QRgb c = img.pixel(x, y) & 0xFFFFFF;
-            if (c != 0 && c != 0xFFFFFF)
-                return false;
+            if (c != 0 && c != 0xFFFFFF) return false;
         }
     return true;
 }
@@ -95,8 +96,7 @@ bool Art::write(const QString& folder, bool loose) {
     bool ok = true;
     QStringList paths;
     for (const Expected& e : expected) {
-        if (paths.contains(e.path))
-            continue;
+        if (paths.contains(e.path)) continue;
         paths << e.path;
         auto it = images_.constFind(e.path);
         if (it == images_.constEnd()) {
@@ -126,13 +126,11 @@ bool Art::write(const QString& folder, bool loose) {
             std::fprintf(stderr, "artgen: %s is not a picture of the game\n", qPrintable(it.key()));
             ok = false;
         }
-    if (!ok)
-        return false;
+    if (!ok) return false;
 
     // The resource list, in a fixed order so that the bundle is the same on every build.
     QFile qrc(folder + "/art.qrc");
-    if (!qrc.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        return false;
+    if (!qrc.open(QIODevice::WriteOnly | QIODevice::Truncate)) return false;
     QTextStream s(&qrc);
     s << "<!DOCTYPE RCC><RCC version=\"1.0\">\n<qresource prefix=\"/art\">\n";
     for (const QString& p : paths)

@@ -11,7 +11,7 @@
 namespace velmor::artgen {
 
 class Art {
-public:
+  public:
     // A finished picture, stored as it is.
     void put(const QString& set, int index, const QImage& image);
     void named(const QString& name, const QImage& image);
@@ -25,11 +25,12 @@ public:
     void item(const QString& set, int index, const QImage& art, bool outline = true);
 
     // Cuts the sprites, checks every picture of the game's list against its size and kind, and writes the PNG
-    // files and the resource list into folder. Returns false and names the fault on stderr when anything is off.
-    // With loose set, missing pictures are only reported (for drawing a few pictures while working on them).
+    // files and the resource list into folder. Returns false and names the fault on stderr when anything is
+    // off. With loose set, missing pictures are only reported (for drawing a few pictures while working on
+    // them).
     bool write(const QString& folder, bool loose = false);
 
-private:
+  private:
     struct PendingSprite {
         QString picturePath;
         QImage shape; // hard-edged, alpha 0 or 255

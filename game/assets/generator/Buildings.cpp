@@ -27,8 +27,7 @@ void bricks(QImage& img, QRect area, const QColor& base, int seed) {
             const int shifted = x + (row % 2) * 4, inCol = shifted % 8;
             const QColor b = mix(base, lit(base, 0.25), hashNoise(shifted / 8, row, seed));
             QColor c = (inRow == 3 || inCol == 7) ? QColor(150, 136, 120) : b;
-            if (inRow == 0 && inCol != 7)
-                c = lit(b, 0.15);
+            if (inRow == 0 && inCol != 7) c = lit(b, 0.15);
             img.setPixelColor(x, y, c);
         }
 }
@@ -114,8 +113,7 @@ QImage highRise() {
     for (int row = 0; row < 7; ++row)
         for (int col = 0; col < 4; ++col) {
             const QRectF w(10 + col * 18, 22 + row * 16, 10, 10);
-            if (row == 6 && (col == 1 || col == 2))
-                continue;
+            if (row == 6 && (col == 1 || col == 2)) continue;
             window(p, w, QColor(220, 214, 200));
         }
     for (int row = 0; row < 7; ++row)

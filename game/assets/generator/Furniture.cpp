@@ -145,11 +145,11 @@ QImage squareTable() {
 QImage chairFacingRight() {
     QImage img = canvas(35, 36);
     QPainter p(&img);
-    bevelBox(p, QRectF(9, 3, 4, 31), pal::wood[2]);       // back post and back leg
-    bevelBox(p, QRectF(12, 6, 3, 12), pal::wood[3]);      // back rest
-    bevelBox(p, QRectF(9, 18, 18, 4), pal::wood[3]);      // seat
-    bevelBox(p, QRectF(23, 21, 4, 13), pal::wood[2]);     // front leg
-    bevelBox(p, QRectF(12, 27, 11, 2), pal::wood[1]);     // stretcher
+    bevelBox(p, QRectF(9, 3, 4, 31), pal::wood[2]);   // back post and back leg
+    bevelBox(p, QRectF(12, 6, 3, 12), pal::wood[3]);  // back rest
+    bevelBox(p, QRectF(9, 18, 18, 4), pal::wood[3]);  // seat
+    bevelBox(p, QRectF(23, 21, 4, 13), pal::wood[2]); // front leg
+    bevelBox(p, QRectF(12, 27, 11, 2), pal::wood[1]); // stretcher
     return img;
 }
 

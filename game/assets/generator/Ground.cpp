@@ -38,9 +38,9 @@ QImage grass() {
         const int x = rng.below(W), y = rng.below(H);
         const int len = 2 + rng.below(2);
         for (int k = 0; k < len; ++k)
-            wrapPixel(img, x + (k == len - 1 ? rng.below(2) : 0), y - k, k == len - 1 ? pal::grass[3] : pal::grass[1]);
-        if (rng.below(4) == 0)
-            wrapPixel(img, x, y - len, pal::grass[4]);
+            wrapPixel(img, x + (k == len - 1 ? rng.below(2) : 0), y - k,
+                      k == len - 1 ? pal::grass[3] : pal::grass[1]);
+        if (rng.below(4) == 0) wrapPixel(img, x, y - len, pal::grass[4]);
     }
     return img;
 }
@@ -48,8 +48,11 @@ QImage grass() {
 QImage stoneFloor() {
     QImage img = opaqueCanvas(W, H, pal::stone[1]);
     // Two courses of flagstones; the joints of the lower course sit between those of the upper one.
-    struct Slab { int x0, x1, y0, y1; };
-    const Slab slabs[] = {{0, 18, 0, 18}, {18, 35, 0, 18}, {-9, 9, 18, 36}, {9, 26, 18, 36}, {26, 44, 18, 36}};
+    struct Slab {
+        int x0, x1, y0, y1;
+    };
+    const Slab slabs[] = {
+        {0, 18, 0, 18}, {18, 35, 0, 18}, {-9, 9, 18, 36}, {9, 26, 18, 36}, {26, 44, 18, 36}};
     int s = 0;
     for (const Slab& slab : slabs) {
         const QColor base = mix(pal::stone[2], pal::stone[3], 0.2 + 0.25 * (s++ % 3));
@@ -66,8 +69,7 @@ QImage stoneFloor() {
                 else {
                     const double n = hashNoise(x, y, 21) - 0.5;
                     c = n > 0 ? lit(base, n * 0.22) : shaded(base, -n * 0.22);
-                    if (hashNoise(x, y, 22) > 0.96)
-                        c = shaded(base, 0.3);
+                    if (hashNoise(x, y, 22) > 0.96) c = shaded(base, 0.3);
                 }
                 wrapPixel(img, x, y, c);
             }
@@ -116,10 +118,8 @@ QImage planks() {
                                      (hashNoise(x / 4, y, 41 + plank) - 0.5);
                     c = g > 0.45 ? shaded(base, 0.18) : (g < -0.6 ? lit(base, 0.12) : base);
                 }
-                if (x == joint[plank] && row < 8)
-                    c = pal::wood[0];
-                if (x == joint[plank] + 1 && row < 8)
-                    c = lit(base, 0.25);
+                if (x == joint[plank] && row < 8) c = pal::wood[0];
+                if (x == joint[plank] + 1 && row < 8) c = lit(base, 0.25);
                 img.setPixelColor(x, y, c);
             }
         // Nails beside the joint.
@@ -175,15 +175,18 @@ QImage rocks() {
         for (int x = 0; x < W; ++x) {
             const double n = hashNoise(x, y, 71);
             QColor c = n > 0.6 ? QColor(136, 130, 120) : (n < 0.25 ? QColor(84, 80, 76) : base);
-            if (hashNoise(x, y, 72) > 0.95)
-                c = QColor(170, 164, 152);
+            if (hashNoise(x, y, 72) > 0.95) c = QColor(170, 164, 152);
             img.setPixelColor(x, y, c);
         }
     // Rocks: shaded stones, lit from the top left, with a dark rim.
     QPainter p(&img);
     smooth(p);
-    struct Rock { double x, y, rx, ry; int tone; };
-    const Rock list[] = {{8, 9, 7, 5.5, 0}, {25, 6, 5, 4, 1}, {22, 22, 8, 6, 2}, {6, 28, 5, 4, 1}, {32, 31, 4, 3.5, 0}};
+    struct Rock {
+        double x, y, rx, ry;
+        int tone;
+    };
+    const Rock list[] = {
+        {8, 9, 7, 5.5, 0}, {25, 6, 5, 4, 1}, {22, 22, 8, 6, 2}, {6, 28, 5, 4, 1}, {32, 31, 4, 3.5, 0}};
     for (const Rock& r : list) {
         const QColor c = mix(pal::stone[2], pal::stone[3], r.tone * 0.3);
         wrapped([&](int dx, int dy) {

@@ -1,5 +1,5 @@
-// The pictures around the map: the status strip and its icons, the panels, the button faces, the title picture
-// and the window icon.
+// The pictures around the map: the status strip and its icons, the panels, the button faces, the title
+// picture and the window icon.
 
 #include "Drawings.h"
 #include "Paint.h"
@@ -49,14 +49,12 @@ void darkWood(QImage& img, QRect r, int plankHeight, int seed) {
         for (int x = r.left(); x <= r.right(); ++x) {
             const int plank = (y - r.top()) / plankHeight, inPlank = (y - r.top()) % plankHeight;
             const QColor base = mix(pal::wood[0], pal::wood[1], 0.45 + 0.3 * hashNoise(plank, 0, seed));
-            const double grain = std::sin(x * 0.21 + softNoise(x, y * 3, 14, seed + plank) * 2.5 + plank * 2.1);
+            const double grain =
+                std::sin(x * 0.21 + softNoise(x, y * 3, 14, seed + plank) * 2.5 + plank * 2.1);
             QColor c = grain > 0.6 ? lit(base, 0.1) : (grain < -0.7 ? shaded(base, 0.25) : base);
-            if (hashNoise(x, y, seed + 7) > 0.97)
-                c = shaded(base, 0.35);
-            if (inPlank == 0)
-                c = lit(base, 0.18);
-            if (inPlank == plankHeight - 1)
-                c = shaded(pal::wood[0], 0.45);
+            if (hashNoise(x, y, seed + 7) > 0.97) c = shaded(base, 0.35);
+            if (inPlank == 0) c = lit(base, 0.18);
+            if (inPlank == plankHeight - 1) c = shaded(pal::wood[0], 0.45);
             img.setPixelColor(x, y, c);
         }
 }
@@ -251,8 +249,8 @@ QPainterPath ridge(int w, double baseY, double height, int seed, double roughnes
     QPainterPath path;
     path.moveTo(0, bottom);
     for (int x = 0; x <= w; x += 4) {
-        const double y = baseY - height * (softNoise(x, 0, 90, seed) * 0.75 + softNoise(x, 0, 23, seed + 1) *
-                                                                                  roughness);
+        const double y =
+            baseY - height * (softNoise(x, 0, 90, seed) * 0.75 + softNoise(x, 0, 23, seed + 1) * roughness);
         path.lineTo(x, y);
     }
     path.lineTo(w, bottom);
@@ -328,8 +326,8 @@ QImage title() {
                                   << QPointF(x + 27, 430 - h - 6));
     }
     p.setBrush(QColor(255, 196, 90));
-    for (QPointF w : {QPointF(609, 330), QPointF(538, 368), QPointF(676, 372), QPointF(580, 390),
-                      QPointF(640, 392)})
+    for (QPointF w :
+         {QPointF(609, 330), QPointF(538, 368), QPointF(676, 372), QPointF(580, 390), QPointF(640, 392)})
         p.drawRect(QRectF(w.x(), w.y(), 4, 7));
     p.setBrush(QColor(26, 44, 40));
     p.drawPath(ridge(800, 540, 60, 530, 0.3, 600));
@@ -369,7 +367,8 @@ QImage title() {
     p.drawLine(QPointF(420, 204), QPointF(550, 204));
     p.setPen(Qt::NoPen);
     p.setBrush(pal::gold[2]);
-    p.drawPolygon(QPolygonF() << QPointF(400, 196) << QPointF(408, 204) << QPointF(400, 212) << QPointF(392, 204));
+    p.drawPolygon(QPolygonF() << QPointF(400, 196) << QPointF(408, 204) << QPointF(400, 212)
+                              << QPointF(392, 204));
     return img;
 }
 

@@ -343,8 +343,9 @@ void drawItems(Art& art) {
     art.item("imgVesh", 3, robe());
     art.item("imgVesh", 4, armour(29, 34, silverR, ArmourLook::Plate));
     art.item("imgVesh", 5, armour(27, 34, goldR, ArmourLook::Plate));
-    art.item("imgVesh", 6, armour(36, 39, Ramp{{60, 44, 40}, {96, 74, 64}, {130, 104, 90}, {180, 160, 140}},
-                                  ArmourLook::Bones));
+    art.item(
+        "imgVesh", 6,
+        armour(36, 39, Ramp{{60, 44, 40}, {96, 74, 64}, {130, 104, 90}, {180, 160, 140}}, ArmourLook::Bones));
     art.item("imgVesh", 7, key(goldR));
     art.item("imgVesh", 8, key(blueR));
     art.item("imgVesh", 9, key(greenR));
@@ -366,8 +367,8 @@ void drawItems(Art& art) {
 
 void drawScrolls(Art& art) {
     // In index order: gold, blue, green, black (shown grey), red.
-    const Ramp hues[] = {{pal::orange[0], pal::orange[1], pal::orange[2], pal::orange[3]}, blueR, greenR, greyR,
-                         redR};
+    const Ramp hues[] = {
+        {pal::orange[0], pal::orange[1], pal::orange[2], pal::orange[3]}, blueR, greenR, greyR, redR};
     for (int i = 0; i < 5; ++i)
         art.item("imgRemen", i, scroll(hues[i]));
 }

@@ -1,7 +1,7 @@
 #include "Paint.h"
 
-#include <QRadialGradient>
 #include <QLinearGradient>
+#include <QRadialGradient>
 
 #include <algorithm>
 #include <cmath>
@@ -11,11 +11,16 @@ namespace velmor::artgen {
 QColor mix(const QColor& a, const QColor& b, double t) {
     t = std::clamp(t, 0.0, 1.0);
     auto ch = [t](int x, int y) { return int(std::lround(x + (y - x) * t)); };
-    return QColor(ch(a.red(), b.red()), ch(a.green(), b.green()), ch(a.blue(), b.blue()), ch(a.alpha(), b.alpha()));
+    return QColor(ch(a.red(), b.red()), ch(a.green(), b.green()), ch(a.blue(), b.blue()),
+                  ch(a.alpha(), b.alpha()));
 }
 
-QColor lit(const QColor& c, double t) { return mix(c, pal::lightTint, t); }
-QColor shaded(const QColor& c, double t) { return mix(c, pal::shadowTint, t); }
+QColor lit(const QColor& c, double t) {
+    return mix(c, pal::lightTint, t);
+}
+QColor shaded(const QColor& c, double t) {
+    return mix(c, pal::shadowTint, t);
+}
 
 uint32_t Rng::next() {
     state ^= state << 13;
@@ -24,9 +29,15 @@ uint32_t Rng::next() {
     return state;
 }
 
-double Rng::uniform() { return (next() >> 8) / double(1u << 24); }
-double Rng::range(double lo, double hi) { return lo + (hi - lo) * uniform(); }
-int Rng::below(int n) { return n <= 0 ? 0 : int(next() % uint32_t(n)); }
+double Rng::uniform() {
+    return (next() >> 8) / double(1u << 24);
+}
+double Rng::range(double lo, double hi) {
+    return lo + (hi - lo) * uniform();
+}
+int Rng::below(int n) {
+    return n <= 0 ? 0 : int(next() % uint32_t(n));
+}
 
 double hashNoise(int x, int y, int seed) {
     uint32_t h = uint32_t(x) * 374761393u + uint32_t(y) * 668265263u + uint32_t(seed) * 2246822519u;
@@ -47,7 +58,9 @@ QImage opaqueCanvas(int w, int h, const QColor& fill) {
     return img;
 }
 
-void smooth(QPainter& p) { p.setRenderHint(QPainter::Antialiasing, true); }
+void smooth(QPainter& p) {
+    p.setRenderHint(QPainter::Antialiasing, true);
+}
 
 void ball(QPainter& p, QPointF c, double rx, double ry, const QColor& base) {
     QRadialGradient g(c.x() - rx * 0.35, c.y() - ry * 0.4, std::max(rx, ry) * 1.35);
@@ -83,8 +96,7 @@ void bevelBox(QPainter& p, const QRectF& r, const QColor& base, int bevel) {
 }
 
 void pixel(QImage& img, int x, int y, const QColor& c) {
-    if (x >= 0 && y >= 0 && x < img.width() && y < img.height())
-        img.setPixelColor(x, y, c);
+    if (x >= 0 && y >= 0 && x < img.width() && y < img.height()) img.setPixelColor(x, y, c);
 }
 
 void wrapPixel(QImage& img, int x, int y, const QColor& c) {
@@ -106,27 +118,23 @@ QImage hardened(const QImage& art, bool outline) {
                 const QRgb c = src.pixel(x, y);
                 out.setPixel(x, y, qRgba(qRed(c), qGreen(c), qBlue(c), 255));
             }
-    if (!outline)
-        return out;
+    if (!outline) return out;
     const QImage body = out;
     for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x) {
-            if (solid(x, y))
-                continue;
+            if (solid(x, y)) continue;
             int r = 0, g = 0, b = 0, n = 0;
             const int dx[] = {1, -1, 0, 0}, dy[] = {0, 0, 1, -1};
             for (int k = 0; k < 4; ++k) {
                 const int nx = x + dx[k], ny = y + dy[k];
-                if (nx < 0 || ny < 0 || nx >= w || ny >= h || qAlpha(body.pixel(nx, ny)) == 0)
-                    continue;
+                if (nx < 0 || ny < 0 || nx >= w || ny >= h || qAlpha(body.pixel(nx, ny)) == 0) continue;
                 const QRgb c = body.pixel(nx, ny);
                 r += qRed(c);
                 g += qGreen(c);
                 b += qBlue(c);
                 ++n;
             }
-            if (n == 0)
-                continue;
+            if (n == 0) continue;
             const QColor near(r / n, g / n, b / n);
             const QColor edge = mix(near, pal::ink, 0.72);
             out.setPixel(x, y, qRgba(edge.red(), edge.green(), edge.blue(), 255));
@@ -134,6 +142,8 @@ QImage hardened(const QImage& art, bool outline) {
     return out;
 }
 
-QImage mirrored(const QImage& img) { return img.mirrored(true, false); }
+QImage mirrored(const QImage& img) {
+    return img.mirrored(true, false);
+}
 
 } // namespace velmor::artgen

@@ -21,7 +21,8 @@ inline const QColor lightTint{255, 246, 214}; // the warm light from the top lef
 inline const QColor shadowTint{22, 16, 44};   // the cool shadow on the bottom right
 
 inline const QColor grass[5] = {{34, 72, 36}, {52, 100, 44}, {74, 128, 52}, {104, 156, 64}, {146, 188, 86}};
-inline const QColor stone[5] = {{46, 46, 58}, {80, 82, 94}, {114, 116, 126}, {152, 154, 160}, {198, 198, 200}};
+inline const QColor stone[5] = {
+    {46, 46, 58}, {80, 82, 94}, {114, 116, 126}, {152, 154, 160}, {198, 198, 200}};
 inline const QColor sand[4] = {{166, 138, 88}, {198, 172, 116}, {218, 194, 140}, {236, 218, 170}};
 inline const QColor wood[5] = {{56, 32, 22}, {90, 54, 32}, {128, 82, 46}, {166, 114, 64}, {204, 154, 96}};
 inline const QColor gold[4] = {{118, 78, 14}, {186, 134, 26}, {234, 186, 50}, {254, 232, 132}};
@@ -46,9 +47,9 @@ struct Rng {
     uint32_t state;
     explicit Rng(uint32_t seed) : state(seed * 2654435761u + 0x9e3779b9u) { next(); }
     uint32_t next();
-    double uniform();                // [0, 1)
+    double uniform(); // [0, 1)
     double range(double lo, double hi);
-    int below(int n);                // [0, n)
+    int below(int n); // [0, n)
 };
 
 double hashNoise(int x, int y, int seed); // [0, 1), one value per pixel
@@ -62,11 +63,11 @@ void smooth(QPainter& p);
 void ball(QPainter& p, QPointF centre, double rx, double ry, const QColor& base);
 void shadedPath(QPainter& p, const QPainterPath& path, const QColor& base, double strength = 1.0);
 void bevelBox(QPainter& p, const QRectF& r, const QColor& base, int bevel = 1);
-void pixel(QImage& img, int x, int y, const QColor& c); // clipped; wraps nothing
+void pixel(QImage& img, int x, int y, const QColor& c);     // clipped; wraps nothing
 void wrapPixel(QImage& img, int x, int y, const QColor& c); // wraps around the edges, for seamless ground
 
-// Turns drawn art into a hard-edged shape (alpha 0 or 255) and, if asked, rings it with a one-pixel outline in a
-// deep shade of the colour beside it, so the silhouette reads on any ground.
+// Turns drawn art into a hard-edged shape (alpha 0 or 255) and, if asked, rings it with a one-pixel outline
+// in a deep shade of the colour beside it, so the silhouette reads on any ground.
 QImage hardened(const QImage& art, bool outline);
 
 // Mirror left to right.

@@ -37,8 +37,10 @@ void trunk(QPainter& p, double cx, double top, double bottom, double width) {
 
 // A leafy crown: clumps shaded as balls, then a scatter of single leaves lit by where they sit.
 void crown(QPainter& p, const Ramp& ramp, QPointF centre, double radius, uint32_t seed) {
-    struct Clump { double dx, dy, r; };
-    const Clump clumps[] = {{-0.45, 0.2, 0.6}, {0.45, 0.2, 0.6}, {0, 0.1, 0.8},  {-0.25, -0.35, 0.55},
+    struct Clump {
+        double dx, dy, r;
+    };
+    const Clump clumps[] = {{-0.45, 0.2, 0.6}, {0.45, 0.2, 0.6}, {0, 0.1, 0.8},     {-0.25, -0.35, 0.55},
                             {0.3, -0.3, 0.55}, {0, -0.55, 0.45}, {-0.1, 0.45, 0.55}};
     for (const Clump& c : clumps)
         ball(p, centre + QPointF(c.dx * radius, c.dy * radius), c.r * radius, c.r * radius, ramp.mid);
@@ -49,8 +51,7 @@ void crown(QPainter& p, const Ramp& ramp, QPointF centre, double radius, uint32_
         const QPointF at = centre + QPointF(std::cos(a) * d, std::sin(a) * d * 0.95);
         const double towardLight = ((centre.x() - at.x()) + (centre.y() - at.y())) / (radius * 1.4);
         QColor c = towardLight > 0.35 ? ramp.light : (towardLight < -0.45 ? ramp.dark : ramp.mid);
-        if (towardLight > 0.7 && rng.below(3) == 0)
-            c = ramp.glint;
+        if (towardLight > 0.7 && rng.below(3) == 0) c = ramp.glint;
         p.setBrush(c);
         p.drawEllipse(at, 1.4, 1.2);
     }
@@ -95,10 +96,12 @@ QImage firClump() {
     QImage img = canvas(70, 72);
     QPainter p(&img);
     smooth(p);
-    struct Fir { double x, top, bottom, width; };
+    struct Fir {
+        double x, top, bottom, width;
+    };
     // Back row first, front row last, so the front trees overlap the back ones.
-    const Fir firs[] = {{22, 1, 50, 30}, {50, 3, 50, 28}, {36, 8, 58, 30}, {11, 20, 70, 22}, {59, 22, 70, 21},
-                        {33, 28, 71, 24}};
+    const Fir firs[] = {{22, 1, 50, 30},  {50, 3, 50, 28},  {36, 8, 58, 30},
+                        {11, 20, 70, 22}, {59, 22, 70, 21}, {33, 28, 71, 24}};
     int n = 0;
     for (const Fir& f : firs) {
         const double trunkH = 5;

@@ -330,8 +330,8 @@ QImage dragonSkeleton() {
     QImage img = canvas(210, 108);
     QPainter p(&img);
     smooth(p);
-    // The wing: arm bones raised from the shoulder to the wrist, finger bones fanning back, and the remains of
-    // the membrane stretched between them, torn at the edge and holed.
+    // The wing: arm bones raised from the shoulder to the wrist, finger bones fanning back, and the remains
+    // of the membrane stretched between them, torn at the edge and holed.
     const QPointF shoulder(100, 46), wrist(116, 13);
     const QPointF tips[] = {{146, 3}, {176, 9}, {200, 30}};
     QPainterPath membrane;
@@ -452,7 +452,9 @@ void drawMinerals(Art& art) {
         art.sprite("imgMineralPic", i, "imgMineralMask", i, crystals(hues[i]));
 }
 
-void drawSignpost(Art& art) { art.sprite("imgUkaz", 0, "imgUkaz", 1, signpost()); }
+void drawSignpost(Art& art) {
+    art.sprite("imgUkaz", 0, "imgUkaz", 1, signpost());
+}
 
 void drawMisc(Art& art) {
     art.sprite("imgRaznoePic", 0, "imgRaznoeMask", 0, well());
@@ -530,7 +532,9 @@ void bone(QPainter& p, QPointF a, QPointF b, double width) {
     }
 }
 
-void vertebra(QPainter& p, QPointF at, double r) { ball(p, at, r, r * 1.1, pal::bone[2]); }
+void vertebra(QPainter& p, QPointF at, double r) {
+    ball(p, at, r, r * 1.1, pal::bone[2]);
+}
 
 void beastSkull(QPainter& p, const QRectF& box, bool horns) {
     const double x = box.left(), y = box.top(), w = box.width(), h = box.height();

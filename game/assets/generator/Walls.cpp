@@ -16,20 +16,17 @@ void boards(QImage& img, QRect band, bool horizontal) {
     const int boardsAcross = across >= 10 ? 3 : 2;
     for (int y = band.top(); y <= band.bottom(); ++y)
         for (int x = band.left(); x <= band.right(); ++x) {
-            const int a = horizontal ? y - band.top() : x - band.left();   // position across the boards
-            const int l = horizontal ? x : y;                              // position along them
+            const int a = horizontal ? y - band.top() : x - band.left(); // position across the boards
+            const int l = horizontal ? x : y;                            // position along them
             const int board = a * boardsAcross / across;
             const int inBoard = a - board * across / boardsAcross;
             const int boardSize = across / boardsAcross;
             QColor base = mix(pal::wood[2], pal::wood[3], 0.25 + 0.25 * ((board * 7 + 3) % 3) / 2.0);
             const double grain = hashNoise(l / 3, a, 80 + board);
             QColor c = grain > 0.8 ? shaded(base, 0.15) : (grain < 0.12 ? lit(base, 0.12) : base);
-            if (inBoard == 0)
-                c = lit(base, 0.35);
-            if (inBoard == boardSize - 1 || a == across - 1)
-                c = pal::wood[0];
-            if (a == 0)
-                c = lit(base, 0.5);
+            if (inBoard == 0) c = lit(base, 0.35);
+            if (inBoard == boardSize - 1 || a == across - 1) c = pal::wood[0];
+            if (a == 0) c = lit(base, 0.5);
             img.setPixelColor(x, y, c);
         }
 }
@@ -46,14 +43,10 @@ QImage woodWall(bool top, bool bottom, bool left, bool right) {
     QImage img = canvas(35, 36);
     const QRect topBand(0, 0, 35, woodBand), bottomBand(0, 36 - woodBand, 35, woodBand);
     const QRect leftBand(0, 0, woodBand, 36), rightBand(35 - woodBand, 0, woodBand, 36);
-    if (left)
-        boards(img, leftBand, false);
-    if (right)
-        boards(img, rightBand, false);
-    if (top)
-        boards(img, topBand, true);
-    if (bottom)
-        boards(img, bottomBand, true);
+    if (left) boards(img, leftBand, false);
+    if (right) boards(img, rightBand, false);
+    if (top) boards(img, topBand, true);
+    if (bottom) boards(img, bottomBand, true);
     if ((top || bottom) && (left || right))
         post(img, QRect(left ? 0 : 35 - woodBand, top ? 0 : 36 - woodBand, woodBand, woodBand));
     return img;
@@ -72,8 +65,7 @@ void masonry(QImage& img, QRect band) {
             QColor c = base;
             const double n = hashNoise(x, y, 91) - 0.5;
             c = n > 0 ? lit(base, n * 0.2) : shaded(base, -n * 0.2);
-            if (inRow == 0 || inCol == 0)
-                c = lit(base, 0.4);
+            if (inRow == 0 || inCol == 0) c = lit(base, 0.4);
             if (inRow == course - 1 || inCol == block - 1)
                 c = pal::stone[0];
             else if (inRow == course - 2 || inCol == block - 2)
@@ -86,39 +78,33 @@ void masonry(QImage& img, QRect band) {
 void openEdge(QImage& img, QRect band, bool edgeTop, bool edgeBottom, bool edgeLeft, bool edgeRight) {
     QPainter p(&img);
     const QColor edge = pal::stone[0];
-    if (edgeTop)
-        p.fillRect(QRect(band.left(), band.top(), band.width(), 1), edge);
-    if (edgeBottom)
-        p.fillRect(QRect(band.left(), band.bottom(), band.width(), 1), edge);
-    if (edgeLeft)
-        p.fillRect(QRect(band.left(), band.top(), 1, band.height()), edge);
-    if (edgeRight)
-        p.fillRect(QRect(band.right(), band.top(), 1, band.height()), edge);
+    if (edgeTop) p.fillRect(QRect(band.left(), band.top(), band.width(), 1), edge);
+    if (edgeBottom) p.fillRect(QRect(band.left(), band.bottom(), band.width(), 1), edge);
+    if (edgeLeft) p.fillRect(QRect(band.left(), band.top(), 1, band.height()), edge);
+    if (edgeRight) p.fillRect(QRect(band.right(), band.top(), 1, band.height()), edge);
 }
 
 QImage stoneWall(int w, int h, bool top, bool bottom, bool left, bool right) {
     QImage img = canvas(w, h);
     const QRect topBand(0, 0, w, stoneBand), bottomBand(0, h - stoneBand, w, stoneBand);
     const QRect leftBand(0, 0, stoneBand, h), rightBand(w - stoneBand, 0, stoneBand, h);
-    if (top)
-        masonry(img, topBand);
-    if (bottom)
-        masonry(img, bottomBand);
-    if (left)
-        masonry(img, leftBand);
-    if (right)
-        masonry(img, rightBand);
+    if (top) masonry(img, topBand);
+    if (bottom) masonry(img, bottomBand);
+    if (left) masonry(img, leftBand);
+    if (right) masonry(img, rightBand);
     // Edges toward the open part of the cell.
     if (top)
-        openEdge(img, topBand.adjusted(left ? stoneBand : 0, 0, right ? -stoneBand : 0, 0), false, true, false, false);
+        openEdge(img, topBand.adjusted(left ? stoneBand : 0, 0, right ? -stoneBand : 0, 0), false, true,
+                 false, false);
     if (bottom)
-        openEdge(img, bottomBand.adjusted(left ? stoneBand : 0, 0, right ? -stoneBand : 0, 0), true, false, false,
-                 false);
+        openEdge(img, bottomBand.adjusted(left ? stoneBand : 0, 0, right ? -stoneBand : 0, 0), true, false,
+                 false, false);
     if (left)
-        openEdge(img, leftBand.adjusted(0, top ? stoneBand : 0, 0, bottom ? -stoneBand : 0), false, false, false, true);
+        openEdge(img, leftBand.adjusted(0, top ? stoneBand : 0, 0, bottom ? -stoneBand : 0), false, false,
+                 false, true);
     if (right)
-        openEdge(img, rightBand.adjusted(0, top ? stoneBand : 0, 0, bottom ? -stoneBand : 0), false, false, true,
-                 false);
+        openEdge(img, rightBand.adjusted(0, top ? stoneBand : 0, 0, bottom ? -stoneBand : 0), false, false,
+                 true, false);
     return img;
 }
 
@@ -171,8 +157,8 @@ void drawWalls(Art& art) {
         {false, true, true, false},  {false, true, false, true},
     };
     for (int i = 0; i < 8; ++i)
-        art.sprite("imgWallPic", i, "imgWallMask", i, woodWall(wood[i][0], wood[i][1], wood[i][2], wood[i][3]),
-                   false);
+        art.sprite("imgWallPic", i, "imgWallMask", i,
+                   woodWall(wood[i][0], wood[i][1], wood[i][2], wood[i][3]), false);
     // Stone corners and straight pieces; the open part of each is named by where the ground shows.
     art.sprite("imgWallPic", 8, "imgWallMask", 8, stoneWall(35, 36, false, true, false, true), false);
     art.sprite("imgWallPic", 9, "imgWallMask", 9, stoneWall(35, 36, false, true, true, false), false);

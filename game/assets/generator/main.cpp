@@ -25,7 +25,9 @@ QString loadFont(const QString& file) {
 }
 } // namespace
 
-const Fonts& fonts() { return loadedFonts; }
+const Fonts& fonts() {
+    return loadedFonts;
+}
 
 bool loadFonts(const QString& folder) {
     loadedFonts.sans = loadFont(folder + "/DejaVuSans.ttf");
@@ -44,11 +46,11 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: velmor-artgen OUTPUT_FOLDER [FONT_FOLDER]\n");
         return 2;
     }
-    const QString fontFolder = argc > 2 && QString(argv[2]) != "--loose" ? QString::fromLocal8Bit(argv[2])
-                                        : QStringLiteral("/usr/share/fonts/truetype/dejavu");
+    const QString fontFolder = argc > 2 && QString(argv[2]) != "--loose"
+                                   ? QString::fromLocal8Bit(argv[2])
+                                   : QStringLiteral("/usr/share/fonts/truetype/dejavu");
     using namespace velmor::artgen;
-    if (!loadFonts(fontFolder))
-        return 1;
+    if (!loadFonts(fontFolder)) return 1;
 
     Art art;
     drawGround(art);

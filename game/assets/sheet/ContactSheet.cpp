@@ -1,6 +1,6 @@
-// The contact sheet of the game's artwork: one PNG with every ground code and every object code drawn as the map
-// draws them (by the masked copy over grass) with the code beside it, the hero's facings, every item picture and
-// scroll with its index, the icons, the button faces and the panels.
+// The contact sheet of the game's artwork: one PNG with every ground code and every object code drawn as the
+// map draws them (by the masked copy over grass) with the code beside it, the hero's facings, every item
+// picture and scroll with its index, the icons, the button faces and the panels.
 //   velmor-contact-sheet OUT.png [--scale N]
 // With --scale the whole sheet is enlarged N times, pixel for pixel, to judge small pictures closely.
 
@@ -58,8 +58,7 @@ QImage objectOnGrass(const QString& code) {
         p.fillRect(4, 4, 35, 36, QColor::fromRgb(finalDoorRgb));
         return area;
     }
-    if (look.kind != ObjectLook::Kind::Sprite)
-        return {};
+    if (look.kind != ObjectLook::Kind::Sprite) return {};
     const QImage pic = assets::picture(look.sprite.pictureSet, look.sprite.pictureIndex);
     const QImage mask = assets::picture(look.sprite.maskSet, look.sprite.maskIndex);
     QImage area = groundArea(0, QSize(std::max(pic.width(), 35) + 8, std::max(pic.height(), 36) + 8));
@@ -69,8 +68,7 @@ QImage objectOnGrass(const QString& code) {
 
 QString codeLabel(const QString& code) {
     for (QChar c : code)
-        if (c.unicode() > 127)
-            return code + " (Cyrillic " + QString(c) + ")";
+        if (c.unicode() > 127) return code + " (Cyrillic " + QString(c) + ")";
     return code;
 }
 
@@ -137,8 +135,7 @@ Section laidOut() {
         p.drawRect(32, 32, 376, 232);
         for (int i = 0; i < 40; ++i) {
             const QRect slot(32 + 48 * (i % 8), 32 + 48 * (i / 8), 41, 41);
-            if (i < 26)
-                p.drawImage(slot, assets::picture("imgVesh", i));
+            if (i < 26) p.drawImage(slot, assets::picture("imgVesh", i));
         }
         p.setPen(QColor(224, 224, 224));
         p.drawRect(32, 32, 40, 40);
@@ -156,16 +153,14 @@ std::vector<Section> buildSections() {
     Section ground{"Ground codes (each cell repeated 3 x 3)", {}};
     for (const QString& code : groundCodes()) {
         const std::optional<int> index = groundPicture(code);
-        if (index)
-            ground.entries.push_back({groundArea(*index, QSize(105, 108)), codeLabel(code)});
+        if (index) ground.entries.push_back({groundArea(*index, QSize(105, 108)), codeLabel(code)});
     }
     sections.push_back(ground);
 
     Section objects{"Object codes over grass", {}};
     for (const QString& code : objectCodes()) {
         const QImage img = objectOnGrass(code);
-        if (!img.isNull())
-            objects.entries.push_back({img, codeLabel(code)});
+        if (!img.isNull()) objects.entries.push_back({img, codeLabel(code)});
     }
     sections.push_back(objects);
 
@@ -234,7 +229,9 @@ QFont labelFont() {
     return font;
 }
 
-int labelWidth(const QString& label) { return QFontMetrics(labelFont()).horizontalAdvance(label) + 4; }
+int labelWidth(const QString& label) {
+    return QFontMetrics(labelFont()).horizontalAdvance(label) + 4;
+}
 
 QImage drawSheet(const std::vector<Section>& sections) {
     // Lay the entries out in rows, section after section, then paint them.
@@ -294,17 +291,14 @@ int main(int argc, char** argv) {
     }
     int scale = 1;
     const int at = args.indexOf("--scale");
-    if (at > 0 && at + 1 < args.size())
-        scale = std::clamp(args[at + 1].toInt(), 1, 4);
+    if (at > 0 && at + 1 < args.size()) scale = std::clamp(args[at + 1].toInt(), 1, 4);
 
     const int font = QFontDatabase::addApplicationFont("/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf");
-    if (font >= 0)
-        labelFamily = QFontDatabase::applicationFontFamilies(font).value(0);
+    if (font >= 0) labelFamily = QFontDatabase::applicationFontFamilies(font).value(0);
 
     const std::vector<Section> sections = buildSections();
     QImage sheet = drawSheet(sections);
-    if (scale > 1)
-        sheet = sheet.scaled(sheet.size() * scale, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    if (scale > 1) sheet = sheet.scaled(sheet.size() * scale, Qt::IgnoreAspectRatio, Qt::FastTransformation);
     if (!sheet.save(args[1], "PNG")) {
         std::fprintf(stderr, "velmor-contact-sheet: cannot write %s\n", qPrintable(args[1]));
         return 1;
