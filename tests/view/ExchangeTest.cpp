@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDir>
 #include <QLabel>
 #include <QTest>
 
@@ -49,6 +50,12 @@ class ExchangeTest : public ::testing::Test {
     }
 
     QString shown(const char* name) { return window->findChild<QLabel*>(name)->text(); }
+
+    // With VELMOR_SNAPSHOT_DIR set, keeps a picture of the window for a person to look at.
+    void snapshot(const QString& name) {
+        if (!qEnvironmentVariableIsSet("VELMOR_SNAPSHOT_DIR")) return;
+        window->grab().save(QDir(qEnvironmentVariable("VELMOR_SNAPSHOT_DIR")).filePath(name + ".png"));
+    }
 };
 
 } // namespace
@@ -59,6 +66,7 @@ TEST_F(ExchangeTest, TakeInspectAndSellTheRing) {
     RunCellScript(state, *window, "A1");
     ASSERT_TRUE(window->picWin(2).isVisible());
     EXPECT_EQ(shown("Label1_2"), "Желаете получить магическое кольцо Лорда Мао?");
+    snapshot("offer");
 
     click("Command1_0");
     EXPECT_FALSE(window->picWin(2).isVisible());
@@ -72,6 +80,7 @@ TEST_F(ExchangeTest, TakeInspectAndSellTheRing) {
     EXPECT_FALSE(window->tmrHeroMove().isEnabled());
 
     click("imgPred_0");
+    snapshot("inventory");
     EXPECT_EQ(state.form2.selectedSlot, 0);
     click("Command2_3");
     EXPECT_TRUE(window->picWin(0).isVisible());
@@ -79,6 +88,7 @@ TEST_F(ExchangeTest, TakeInspectAndSellTheRing) {
     EXPECT_TRUE(
         shown("Label1_0").startsWith("МАГИЧЕСКОЕ КОЛЬЦО ЛОРДА МАО\n\nЭто кольцо было создано Лордом Мао."));
     EXPECT_EQ(window->Label1(0).foreColor(), rgbColour(255, 255, 0));
+    snapshot("info");
     click("Command3");
     EXPECT_FALSE(window->picWin(0).isVisible());
 
@@ -103,6 +113,7 @@ TEST_F(ExchangeTest, ANoticeGoesAwayWhenClickedAndDecliningKeepsTheOfferForNextT
     ASSERT_TRUE(window->Label1(1).isVisible());
     EXPECT_EQ(shown("Label1_1"), "Привет\nпутник");
     EXPECT_EQ(window->Label1(1).fontSize(), 12);
+    snapshot("notice");
     click("Label1_1");
     EXPECT_FALSE(window->Label1(1).isVisible());
 
