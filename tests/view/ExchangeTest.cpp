@@ -8,6 +8,8 @@
 #include "view/Form2.h"
 #include "view/PictureStore.h"
 
+#include "ViewTestSupport.h"
+
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -19,11 +21,6 @@ using namespace velmor;
 using namespace velmor::test;
 
 namespace {
-
-const PictureStore& pictures() {
-    static PictureStore store;
-    return store;
-}
 
 class ExchangeTest : public ::testing::Test {
   protected:

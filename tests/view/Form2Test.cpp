@@ -7,6 +7,8 @@
 #include "state/GameState.h"
 #include "view/PictureStore.h"
 
+#include "ViewTestSupport.h"
+
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -17,11 +19,6 @@ using namespace velmor;
 using namespace velmor::test;
 
 namespace {
-
-const PictureStore& pictures() {
-    static PictureStore store;
-    return store;
-}
 
 QString row(const QString& filler, int column = -1, const QString& code = QString()) {
     QString text;

@@ -6,24 +6,14 @@
 #include "view/PictureStore.h"
 #include "view/TileCatalogue.h"
 
+#include "ViewTestSupport.h"
+
 #include <gtest/gtest.h>
 
 using namespace velmor;
+using namespace velmor::test;
 
 namespace {
-
-const PictureStore& pictures() {
-    static PictureStore store;
-    return store;
-}
-
-// A row string with one code at column c and the filler everywhere else.
-QString row(const QString& filler, int column = -1, const QString& code = QString()) {
-    QString text;
-    for (int c = 0; c < MapView::columns; ++c)
-        text += (c == column ? code : filler);
-    return text;
-}
 
 GameState grassSection() {
     GameState state;
