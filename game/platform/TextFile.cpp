@@ -134,9 +134,7 @@ FileError probeForReading(const QString& path) {
 }
 
 QString readWholeFile(const QString& path, FileError* error) {
-    TextReader probe;
-    FileError opened = probe.open(path);
-    probe.close();
+    FileError opened = probeForReading(path);
     if (error) *error = opened;
     if (opened != FileError::None) return {};
     QFile file(path);

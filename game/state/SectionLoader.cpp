@@ -28,21 +28,14 @@ void readLayers(GameState& state, TextReader& file) {
     }
 }
 
-// The music assignment is the whole music file with every CR LF pair removed.
-QString readAssignment(const QString& path) {
-    QString text = readWholeFile(path);
-    text.remove(QStringLiteral("\r\n"));
-    return text;
-}
-
 } // namespace
 
 void LoadSection(GameState& state, GameWindow& window, SectionKind kind) {
     QString sectionFile;
     if (kind == SectionKind::Grid) {
         state.postName = QStringLiteral("0");
-        sectionFile = QStringLiteral("\\x%1y%2").arg(state.sectionX).arg(state.sectionY);
         state.sectionName = QStringLiteral("x%1y%2").arg(state.sectionX).arg(state.sectionY);
+        sectionFile = QStringLiteral("\\") + state.sectionName;
     } else {
         sectionFile = QStringLiteral("\\[") + state.postName + QStringLiteral("]");
         state.sectionName = state.postName;
@@ -58,8 +51,11 @@ void LoadSection(GameState& state, GameWindow& window, SectionKind kind) {
     state.nextCode2.clear();
 
     const QString musicPath = gamePath(mapFolder + sectionFile + QStringLiteral(".mfx"));
-    if (probeForReading(musicPath) != FileError::FileNotFound) {
-        const QString assignment = readAssignment(musicPath);
+    FileError musicError = FileError::None;
+    QString assignment = readWholeFile(musicPath, &musicError);
+    if (musicError != FileError::FileNotFound) {
+        // The assignment is the whole file with every CR LF pair removed; unreadable reads as empty.
+        assignment.remove(QStringLiteral("\r\n"));
         if (assignment != state.currentMusic) {
             // The assignment is a path below the program folder; an empty one names the folder itself.
             playThroughNewSoundComponent(state.soundPlayer, "PlaySound", gamePath(assignment));
