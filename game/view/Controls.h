@@ -116,20 +116,27 @@ class LabelControl : public WidgetControl<Label> {
     double fontSize_ = 8;
 };
 
+// A 250 ms timer. On a manual clock it only keeps whether it is enabled and never ticks by itself: tests
+// then call the tick handlers directly instead of waiting.
 class TimerControl : public Timer {
   public:
-    TimerControl() { timer_.setInterval(250); }
+    explicit TimerControl(bool manual = false) : manual_(manual) { timer_.setInterval(250); }
     QTimer& timer() { return timer_; }
     void setEnabled(bool enabled) override {
-        if (enabled)
-            timer_.start();
-        else
+        enabled_ = enabled;
+        if (manual_) return;
+        // Enabling a running timer keeps its rhythm: clicks in quick succession do not hold the hero back.
+        if (!enabled)
             timer_.stop();
+        else if (!timer_.isActive())
+            timer_.start();
     }
-    bool isEnabled() const override { return timer_.isActive(); }
+    bool isEnabled() const override { return enabled_; }
 
   private:
     QTimer timer_;
+    bool manual_;
+    bool enabled_ = false;
 };
 
 } // namespace velmor

@@ -7,8 +7,13 @@
 #include "items/Offers.h"
 #include "items/ShowInfo.h"
 #include "state/GameState.h"
+#include "saves/PauseCommands.h"
 #include "state/SectionLoader.h"
+#include "world/HeroStep.h"
+#include "world/Input.h"
+#include "world/Vitality.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -44,8 +49,9 @@ void MapSurface::mousePressEvent(QMouseEvent* event) {
                    static_cast<float>(at.y() * twipsPerPixel));
 }
 
-Form2::Form2(GameState& state, const PictureStore& pictures, QWidget* parent)
-    : QWidget(parent), state_(state), pictures_(pictures) {
+Form2::Form2(GameState& state, const PictureStore& pictures, Clock clock, QWidget* parent)
+    : QWidget(parent), state_(state), pictures_(pictures), Timer1_(clock == Clock::Manual),
+      tmrHeroMove_(clock == Clock::Manual) {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral("Velmor"));
     setWindowIcon(QIcon(QPixmap::fromImage(assets::named(QStringLiteral("icon")))));
@@ -55,8 +61,10 @@ Form2::Form2(GameState& state, const PictureStore& pictures, QWidget* parent)
     setPalette(black);
     resize(800, 600);
     setMinimumSize(800, 600);
+    setFocusPolicy(Qt::StrongFocus);
     slotPictures_.fill(-1);
     build();
+    connectTimers();
     Timer1_.setEnabled(true);
     tmrHeroMove_.setEnabled(false);
 }
@@ -95,6 +103,7 @@ void Form2::build() {
 
     auto* map = new MapSurface(view_, frame);
     map->setObjectName(QStringLiteral("picMap"));
+    map_ = map;
     picMap_ = add<QWidget, PlainControl>(controls_, map, 0, 0, mapWidth, mapHeight);
 
     auto* cursor = new Outline(QColor(255, 255, 0), map);
@@ -233,6 +242,13 @@ void Form2::buildWindowPanels() {
     pause->setPicture(assets::named(QStringLiteral("pausePanel")));
     picWin_[3] = add<Panel, PanelControl>(controls_, pause, 0, 0, pauseWidth, pauseHeight);
     picWin_[3]->hide();
+    const char* commands[] = {"Сохранить", "Продолжить", "Выход"};
+    for (int i = 0; i < 3; ++i) {
+        auto* button = new PictureButton(assets::buttonFace(QString::fromUtf8(commands[i])), pause);
+        button->setObjectName(QStringLiteral("Command4_%1").arg(i));
+        Command4_[i] =
+            add<QWidget, PlainControl>(controls_, button, 240, 240 + 360 * i, buttonWidth, buttonHeight);
+    }
 
     auto* save = new Panel(this);
     save->setObjectName(QStringLiteral("picWin_4"));
@@ -261,6 +277,27 @@ void Form2::connectClicks() {
                 [this, i] { imgRes_Click(*this, i); });
     for (int i = 0; i < 40; ++i)
         connect(slots_[i], &ImageBox::clicked, this, [this, i] { imgPred_Click(state_, *this, i); });
+    for (int i = 0; i < 3; ++i)
+        connect(static_cast<PictureButton*>(Command4_[i]->widget()), &QAbstractButton::clicked, this,
+                [this, i] { Command4_Click(state_, *this, i); });
+    // Every mouse button sets the destination alike.
+    connect(map_, &MapSurface::mouseDown, this,
+            [this](Qt::MouseButton, Qt::KeyboardModifiers, float x, float y) {
+                picMap_MouseDown(state_, *this, x, y);
+            });
+}
+
+void Form2::connectTimers() {
+    connect(&tmrHeroMove_.timer(), &QTimer::timeout, this, &Form2::tmrHeroMove_Timer);
+    connect(&Timer1_.timer(), &QTimer::timeout, this, &Form2::Timer1_Timer);
+}
+
+void Form2::tmrHeroMove_Timer() {
+    HeroStep(state_, *this);
+}
+
+void Form2::Timer1_Timer() {
+    VitalityTick(state_, *this);
 }
 
 void Form2::open() {
@@ -312,6 +349,16 @@ void Form2::DrawHero(int facing) {
 void Form2::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     centreInWindow();
+}
+
+void Form2::keyPressEvent(QKeyEvent* event) {
+    // The character code of the key, as the game's key handler takes it; keys without one give 0.
+    int16_t keyAscii = 0;
+    if (event->key() == Qt::Key_Escape)
+        keyAscii = escapeKey;
+    else if (!event->text().isEmpty())
+        keyAscii = static_cast<int16_t>(event->text().at(0).unicode());
+    Form_KeyPress(*this, keyAscii);
 }
 
 void Form2::centreInWindow() {

@@ -39,7 +39,11 @@ class Form2 : public QWidget, public GameWindow {
     Q_OBJECT
 
   public:
-    Form2(GameState& state, const PictureStore& pictures, QWidget* parent = nullptr);
+    // Real: the two timers tick every 250 ms. Manual: they only keep whether they are enabled, and the tick
+    // handlers are called directly.
+    enum class Clock { Real, Manual };
+
+    Form2(GameState& state, const PictureStore& pictures, Clock clock = Clock::Real, QWidget* parent = nullptr);
     ~Form2() override;
 
     // The opening steps: panels placed, the section of the state loaded and drawn, the hero facing down,
@@ -47,6 +51,10 @@ class Form2 : public QWidget, public GameWindow {
     void open();
 
     GameState& state() { return state_; }
+
+    // The timers' ticks: the movement step and the vitality tick.
+    void tmrHeroMove_Timer();
+    void Timer1_Timer();
     const MapView& view() const { return view_; }
 
     // GameWindow
@@ -77,10 +85,12 @@ class Form2 : public QWidget, public GameWindow {
     Control& Command1(int index) { return *Command1_.at(static_cast<size_t>(index)); }
     Control& Command2(int index) { return *Command2_.at(static_cast<size_t>(index)); }
     Control& picBar(int index) { return *picBar_.at(static_cast<size_t>(index)); }
+    Control& Command4(int index) { return *Command4_.at(static_cast<size_t>(index)); }
     int16_t barValue(int index) const { return bars_.at(static_cast<size_t>(index))->value(); }
 
   protected:
     void resizeEvent(QResizeEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     void build();
@@ -88,6 +98,7 @@ class Form2 : public QWidget, public GameWindow {
     void buildMapPanels();
     void buildWindowPanels();
     void connectClicks();
+    void connectTimers();
     void centreInWindow();
 
     template <class W, class C>
@@ -100,6 +111,7 @@ class Form2 : public QWidget, public GameWindow {
 
     std::vector<std::unique_ptr<Control>> controls_; // every control adapter of the window
     TimerControl Timer1_, tmrHeroMove_;
+    MapSurface* map_ = nullptr;
 
     PanelControl* Frame2_ = nullptr;
     PlainControl* picMap_ = nullptr;
@@ -120,6 +132,7 @@ class Form2 : public QWidget, public GameWindow {
     std::array<int, 40> slotPictures_{};
     std::array<PlainControl*, 2> Command1_{};
     std::array<PlainControl*, 4> Command2_{};
+    std::array<PlainControl*, 3> Command4_{};
     PlainControl* Command3_ = nullptr;
     PlainControl* Command5_ = nullptr;
 };

@@ -7,6 +7,8 @@
 
 #include <QPainter>
 
+#include <cstring>
+
 namespace velmor {
 
 namespace {
@@ -62,11 +64,24 @@ MapView::MapView() : image_(widthPixels, heightPixels, QImage::Format_RGB32) {
     image_.fill(tealBackground);
 }
 
+void MapView::commit() {
+    background_ = image_.copy();
+    dirty_ = QRect();
+}
+
 void MapView::clear() {
-    if (background_.isNull())
-        image_.fill(tealBackground);
-    else
-        image_ = background_.copy();
+    // Only what was drawn since the last commit or clear differs from the background picture.
+    if (dirty_.isEmpty()) return;
+    if (background_.isNull()) {
+        QPainter painter(&image_);
+        painter.fillRect(dirty_, QColor::fromRgb(tealBackground));
+    } else {
+        const int bytes = dirty_.width() * static_cast<int>(sizeof(QRgb));
+        for (int y = dirty_.top(); y <= dirty_.bottom(); ++y)
+            std::memcpy(image_.scanLine(y) + dirty_.left() * sizeof(QRgb),
+                        background_.constScanLine(y) + dirty_.left() * sizeof(QRgb), bytes);
+    }
+    dirty_ = QRect();
 }
 
 void RedrawView(MapView& view, const GameState& state, const PictureStore& pictures) {
@@ -79,8 +94,8 @@ void DrawHero(MapView& view, const GameState& state, const PictureStore& picture
     view.clear();
     view.picPic = pictures.picture(QStringLiteral("imgHeroPic"), facing);
     view.picMask = pictures.picture(QStringLiteral("imgHeroMask"), facing);
-    maskedCopy(view.image(), view.picPic, view.picMask, state.heroX / twipsPerPixel,
-               state.heroY / twipsPerPixel);
+    const QPoint at(state.heroX / twipsPerPixel, state.heroY / twipsPerPixel);
+    maskedCopy(view.imageToDrawIn(QRect(at, view.picPic.size())), view.picPic, view.picMask, at.x(), at.y());
 }
 
 } // namespace velmor

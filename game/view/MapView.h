@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QImage>
+#include <QRect>
 
 namespace velmor {
 
@@ -21,11 +22,20 @@ class MapView {
     MapView();
 
     const QImage& image() const { return image_; }
-    QImage& image() { return image_; }
+    // The current image to draw on anywhere; clearing then restores all of it.
+    QImage& image() {
+        dirty_ = image_.rect();
+        return image_;
+    }
+    // The current image to draw on inside one area (in pixels); clearing then restores just what was drawn.
+    QImage& imageToDrawIn(const QRect& area) {
+        dirty_ |= area & image_.rect();
+        return image_;
+    }
     const QImage& background() const { return background_; }
 
-    void commit() { background_ = image_.copy(); } // the current image becomes the background picture
-    void clear();                                  // back to the background picture
+    void commit(); // the current image becomes the background picture
+    void clear();  // back to the background picture
 
     // The scratch surfaces of the sprite being drawn; empty when nothing is drawn.
     QImage picPic;
@@ -34,6 +44,7 @@ class MapView {
   private:
     QImage image_;
     QImage background_; // null until the first commit: clearing then shows the teal background colour
+    QRect dirty_;       // where the current image may differ from the background picture
 };
 
 // Paints the whole view from layer1 (ground) and layer2 (objects), row by row and left to right, ground pass

@@ -32,7 +32,7 @@ class ExchangeTest : public ::testing::Test {
     void SetUp() override {
         root.writeLines("Maps/Лес/x0y0.map", {"=="});
         resetForNewGame(state, QStringLiteral("Лес"));
-        window = std::make_unique<Form2>(state, pictures());
+        window = std::make_unique<Form2>(state, pictures(), Form2::Clock::Manual);
         window->open();
         window->show();
         QApplication::processEvents();

@@ -57,7 +57,7 @@ bool near(double twips, int pixels) {
 } // namespace
 
 TEST_F(Form2Test, PanelsAreCentredInTheMapViewAndHidden) {
-    Form2 window(state, pictures());
+    Form2 window(state, pictures(), Form2::Clock::Manual);
     window.open();
     EXPECT_EQ(window.picWin(2).left(), 3247.5);
     EXPECT_EQ(window.picWin(2).top(), 3015);
@@ -77,7 +77,7 @@ TEST_F(Form2Test, PanelsAreCentredInTheMapViewAndHidden) {
 }
 
 TEST_F(Form2Test, ControlsSitWhereTheDesignPutsThem) {
-    Form2 window(state, pictures());
+    Form2 window(state, pictures(), Form2::Clock::Manual);
     window.open();
     const struct {
         const char* name;
@@ -101,7 +101,7 @@ TEST_F(Form2Test, ControlsSitWhereTheDesignPutsThem) {
 }
 
 TEST_F(Form2Test, StackingPutsThePanelsOverTheMapAndTheEndingBeneath) {
-    Form2 window(state, pictures());
+    Form2 window(state, pictures(), Form2::Clock::Manual);
     window.open();
     QWidget* map = window.findChild<QWidget*>("picMap");
     auto order = map->children(); // later children are drawn above earlier ones
@@ -123,7 +123,7 @@ TEST_F(Form2Test, OpeningDrawsTheSectionAndTheHeroFacingDown) {
     state.heroY = 540 * 3;
     state.heroCol = 5;
     state.heroRow = 3;
-    Form2 window(state, pictures());
+    Form2 window(state, pictures(), Form2::Clock::Manual);
     window.open();
     const QImage& view = window.view().image();
     const QImage& hero = pictures().picture("imgHeroPic", 0);
@@ -143,7 +143,7 @@ TEST_F(Form2Test, OpeningDrawsTheSectionAndTheHeroFacingDown) {
 TEST_F(Form2Test, HealthLifeForceAndMoneyAtOpening) {
     state.money = 2500;
     state.health = 17;
-    Form2 window(state, pictures());
+    Form2 window(state, pictures(), Form2::Clock::Manual);
     window.open();
     EXPECT_EQ(state.health, 5295);
     EXPECT_EQ(state.lifeForce, 5295);
@@ -158,7 +158,7 @@ TEST_F(Form2Test, ASavedPostNameOpensThatPost) {
     state.postName = "AB";
     state.heroX = 525 * 7;
     state.heroY = 540;
-    Form2 window(state, pictures());
+    Form2 window(state, pictures(), Form2::Clock::Manual);
     window.open();
     EXPECT_EQ(state.sectionName, "AB");
     EXPECT_EQ(state.postName, "AB");
@@ -169,13 +169,13 @@ TEST_F(Form2Test, ASavedPostNameOpensThatPost) {
 TEST_F(Form2Test, PostNameZeroOpensTheGridSection) {
     state.postName = "0";
     state.sectionX = 0;
-    Form2 window(state, pictures());
+    Form2 window(state, pictures(), Form2::Clock::Manual);
     window.open();
     EXPECT_EQ(state.sectionName, "x0y0");
 }
 
 TEST_F(Form2Test, ResizingKeepsThePlayAreaAndTheWindowPanelsCentred) {
-    Form2 window(state, pictures());
+    Form2 window(state, pictures(), Form2::Clock::Manual);
     window.open();
     window.show();
     window.resize(1000, 700);
@@ -190,7 +190,7 @@ TEST_F(Form2Test, ResizingKeepsThePlayAreaAndTheWindowPanelsCentred) {
 TEST_F(Form2Test, LooksAsAPlayerSeesIt) {
     root.writeLines("Maps/Лес/x0y0.map", section("==", 10, 6, "S1"));
     state.money = 1234;
-    Form2 window(state, pictures());
+    Form2 window(state, pictures(), Form2::Clock::Manual);
     window.open();
     window.show();
     QApplication::processEvents();
