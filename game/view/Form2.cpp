@@ -90,6 +90,7 @@ void Form2::build() {
 
     auto* endText = new TextLabel(frame);
     endText->setObjectName(QStringLiteral("lblEndText"));
+    endText->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     lblEndText_ = add<TextLabel, LabelControl>(controls_, endText, 360, 360, 3375, 1335);
     lblEndText_->setFontSize(9.75);
     lblEndText_->setBold(true);

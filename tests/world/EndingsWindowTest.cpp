@@ -38,11 +38,11 @@ class EndingsWindowTest : public ::testing::Test {
 
     QLabel* endText() { return window->findChild<QLabel*>("lblEndText"); }
 
-    // How many pixels of the window show this colour.
-    int pixelsOf(const QColor& colour) {
+    // How many pixels of the window, or of its top rows, show this colour.
+    int pixelsOf(const QColor& colour, int rows = 600) {
         const QImage shot = window->grab().toImage();
         int count = 0;
-        for (int y = 0; y < shot.height(); ++y)
+        for (int y = 0; y < std::min(rows, shot.height()); ++y)
             for (int x = 0; x < shot.width(); ++x)
                 count += shot.pixelColor(x, y) == colour;
         return count;
@@ -70,8 +70,8 @@ TEST_F(EndingsWindowTest, WinningWithoutTheMapsTextShowsTheBuiltInOne) {
     EXPECT_TRUE(window->findChild<QWidget*>("Command5")->isVisible());
     EXPECT_TRUE(window->findChild<QWidget*>("Command5")->isEnabled());
 
-    // The text is seen: olive letters on the black play area, no map, no status strip.
-    EXPECT_GT(pixelsOf(QColor(192, 192, 0)), 200);
+    // The text is seen from the top of its area: olive letters on the black play area, no map, no strip.
+    EXPECT_GT(pixelsOf(QColor(192, 192, 0), 45), 200);
     EXPECT_EQ(pixelsOf(QColor(0, 128, 128)), 0);
 }
 
