@@ -1,9 +1,15 @@
 #include "TextFile.h"
 
 #include <QFileInfo>
+#include <QRandomGenerator>
 
+#include <algorithm>
 #include <cerrno>
+#include <fcntl.h>
 #include <iconv.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <vector>
 
 namespace velmor {
 
@@ -133,7 +139,7 @@ FileError probeForReading(const QString& path) {
     return reader.open(path);
 }
 
-QString readWholeFile(const QString& path, FileError* error) {
+QByteArray readWholeBytes(const QString& path, FileError* error) {
     FileError opened = probeForReading(path);
     if (error) *error = opened;
     if (opened != FileError::None) return {};
@@ -142,19 +148,27 @@ QString readWholeFile(const QString& path, FileError* error) {
         if (error) *error = FileError::Other;
         return {};
     }
-    return decode1251(file.read(maxWholeFileBytes));
+    return file.read(maxWholeFileBytes);
 }
 
-FileError writeText(const QString& path, const QString& text) {
+QString readWholeFile(const QString& path, FileError* error) {
+    return decode1251(readWholeBytes(path, error));
+}
+
+FileError writeBytes(const QString& path, const QByteArray& bytes) {
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
         QFileInfo info(path);
         if (!QFileInfo(info.absolutePath()).isDir()) return FileError::PathNotFound;
         return FileError::Other;
     }
-    QByteArray bytes = encode1251(text);
     if (file.write(bytes) != bytes.size()) return FileError::Other;
+    if (!file.flush()) return FileError::Other;
     return FileError::None;
+}
+
+FileError writeText(const QString& path, const QString& text) {
+    return writeBytes(path, encode1251(text));
 }
 
 FileError writeLines(const QString& path, const QStringList& lines) {
@@ -164,6 +178,87 @@ FileError writeLines(const QString& path, const QStringList& lines) {
         text += QStringLiteral("\r\n");
     }
     return writeText(path, text);
+}
+
+namespace {
+
+bool inGroup(gid_t group) {
+    if (group == getegid()) return true;
+    const int count = getgroups(0, nullptr);
+    if (count <= 0) return false;
+    std::vector<gid_t> groups(static_cast<size_t>(count));
+    const int filled = getgroups(count, groups.data());
+    return filled > 0 && std::find(groups.begin(), groups.begin() + filled, group) != groups.begin() + filled;
+}
+
+// The bits themselves, not access(): a privileged process may write anything, but a file its owner has
+// made read-only is meant to stay as it is.
+bool modeDeniesWriting(const struct stat& info) {
+    if (info.st_uid == geteuid()) return (info.st_mode & S_IWUSR) == 0;
+    if (inGroup(info.st_gid)) return (info.st_mode & S_IWGRP) == 0;
+    return (info.st_mode & S_IWOTH) == 0;
+}
+
+bool writeAll(int fd, const QByteArray& bytes) {
+    const char* data = bytes.constData();
+    qsizetype left = bytes.size();
+    while (left > 0) {
+        const ssize_t written = ::write(fd, data, static_cast<size_t>(left));
+        if (written < 0) {
+            if (errno == EINTR) continue;
+            return false;
+        }
+        data += written;
+        left -= written;
+    }
+    return true;
+}
+
+// Opens a new file beside the one to replace under a name no other file has. The name begins with a dot and
+// ends in hex digits, so no listing of the game's files ("*.sv", "*.map") ever shows a leftover one.
+int createBeside(const QString& folder, QByteArray& name) {
+    for (int attempt = 0; attempt < 16; ++attempt) {
+        const QString suffix =
+            QStringLiteral("%1").arg(QRandomGenerator::global()->generate(), 8, 16, QChar('0'));
+        name = QFile::encodeName(folder + QStringLiteral("/.replacing-") + suffix);
+        const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0 || errno != EEXIST) return fd;
+    }
+    return -1;
+}
+
+// Makes the rename itself survive a crash; a folder that cannot be flushed still holds the new file.
+void flushFolder(const QString& folder) {
+    const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return;
+    ::fsync(fd);
+    ::close(fd);
+}
+
+} // namespace
+
+FileError replaceFile(const QString& path, const QByteArray& bytes) {
+    const QByteArray target = QFile::encodeName(path);
+    struct stat old {};
+    const bool replacing = ::stat(target.constData(), &old) == 0;
+    if (replacing && (S_ISDIR(old.st_mode) || modeDeniesWriting(old))) return FileError::Other;
+
+    const QString folder = QFileInfo(path).absolutePath();
+    if (!QFileInfo(folder).isDir()) return FileError::PathNotFound;
+
+    QByteArray temporary;
+    const int fd = createBeside(folder, temporary);
+    if (fd < 0) return FileError::Other;
+    bool written = writeAll(fd, bytes);
+    if (written && replacing) written = ::fchmod(fd, old.st_mode & 0777) == 0;
+    if (written) written = ::fsync(fd) == 0;
+    if (::close(fd) != 0) written = false;
+    if (!written || ::rename(temporary.constData(), target.constData()) != 0) {
+        ::unlink(temporary.constData());
+        return FileError::Other;
+    }
+    flushFolder(folder);
+    return FileError::None;
 }
 
 } // namespace velmor

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 
@@ -60,11 +61,26 @@ FileError probeForReading(const QString& path);
 // Reads a whole file as text, at most maxWholeFileBytes of it. On failure returns an empty string and sets
 // the error.
 QString readWholeFile(const QString& path, FileError* error = nullptr);
+// The same as bytes, for text that is passed on without being read (the plain save text before encoding).
+QByteArray readWholeBytes(const QString& path, FileError* error = nullptr);
 
 // Creates or empties the file and writes each line followed by CR LF.
 FileError writeLines(const QString& path, const QStringList& lines);
 
 // Creates or empties the file and writes the text as it is.
 FileError writeText(const QString& path, const QString& text);
+FileError writeBytes(const QString& path, const QByteArray& bytes);
+
+// Puts a file holding exactly these bytes at path, replacing what is there, so that the old file stays whole
+// until the new one is complete: the bytes go into a new hidden file beside it (".replacing-" and eight hex
+// digits, never a name a listing of "*.sv" or "*.map" picks up), are flushed to the disk, and one rename puts
+// that file in place. Whatever fails, or if the program is killed on the way, the old file is left as it was;
+// a failed attempt removes its own file again. The new file keeps the permission bits of the one it replaces.
+//
+// An existing file whose permission bits deny writing to this process's owner, group or others (whichever
+// applies, as for an ordinary user) is not replaced: a read-only file stays read-only even for a process
+// that could write anything. A symbolic link at path is replaced by the file itself, so the write never
+// lands outside path's folder.
+FileError replaceFile(const QString& path, const QByteArray& bytes);
 
 } // namespace velmor
