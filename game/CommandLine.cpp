@@ -16,29 +16,35 @@ CommandLine parseCommandLine(const QStringList& arguments, const QString& rootFr
             line.action = CommandLine::Action::Help;
         } else if (argument == QLatin1String("--version")) {
             if (line.action == CommandLine::Action::Play) line.action = CommandLine::Action::Version;
-        } else if (argument == QLatin1String("--root") || argument == QLatin1String("--map")) {
+        } else if (argument == QLatin1String("--root") || argument == QLatin1String("--map") ||
+                   argument == QLatin1String("--load")) {
             if (i + 1 >= arguments.size())
                 return fail(QStringLiteral("option %1 needs a value").arg(argument));
             const QString& value = arguments[++i];
             if (argument == QLatin1String("--root")) {
                 if (value.isEmpty()) return fail(QStringLiteral("option --root needs a folder"));
                 line.root = value;
-            } else {
+            } else if (argument == QLatin1String("--map")) {
                 line.mapName = value;
                 line.mapGiven = true;
+            } else {
+                line.saveName = value;
+                line.loadGiven = true;
             }
         } else {
             return fail(QStringLiteral("unknown option '%1'").arg(argument));
         }
     }
+    if (line.mapGiven && line.loadGiven) return fail(QStringLiteral("--map and --load cannot be given together"));
     return line;
 }
 
 QString usageText() {
-    return QStringLiteral("Usage: Velmor [--root DIR] [--map NAME]\n"
+    return QStringLiteral("Usage: Velmor [--root DIR] [--map NAME | --load NAME]\n"
                           "  --root DIR   use DIR as the program folder (maps, music, saved games);\n"
                           "               the environment variable VELMOR_ROOT does the same\n"
                           "  --map NAME   start a new game on the map NAME at once\n"
+                          "  --load NAME  resume the saved game NAME (a file in Save, such as MyGame.sv)\n"
                           "  --help       show this help and exit\n"
                           "  --version    show the version and exit\n");
 }

@@ -13,6 +13,8 @@ struct CommandLine {
     QString root;    // --root DIR, else VELMOR_ROOT, else empty (the executable's folder)
     QString mapName; // --map NAME: a new game on that map at once
     bool mapGiven = false;
+    QString saveName; // --load NAME: resume the saved game Save/NAME at once
+    bool loadGiven = false;
     QString error; // one-line reason for Action::Error
 };
 

@@ -1,9 +1,10 @@
 #include "CommandLine.h"
+#include "frontend/Program.h"
 #include "platform/ProgramFolder.h"
-#include "platform/TextFile.h"
+#include "platform/Termination.h"
+#include "saves/LoadGame.h"
 #include "state/GameState.h"
 #include "view/Fonts.h"
-#include "view/Form2.h"
 #include "view/PictureStore.h"
 
 #include <QApplication>
@@ -17,14 +18,6 @@ namespace {
 
 void print(std::FILE* stream, const QString& text) {
     std::fputs(text.toLocal8Bit().constData(), stream);
-}
-
-// Until the start window lets the player choose, a game without --map starts on the registry's first map.
-QString firstRegisteredMap() {
-    TextReader registry(gamePath(QStringLiteral("\\MAps\\Reestr.txt")));
-    QString map;
-    registry.readLine(map);
-    return map;
 }
 
 } // namespace
@@ -61,10 +54,14 @@ int main(int argc, char* argv[]) {
 
     static GameState game; // the one game of this run
     const PictureStore pictures;
+    Program program(game, pictures);
+    endOnTerminationSignals(&application, [&program] { program.endProgram(); });
 
-    resetForNewGame(game, line.mapGiven ? line.mapName : firstRegisteredMap());
-    Form2 window(game, pictures);
-    window.open();
-    window.show();
+    if (line.mapGiven)
+        program.startNewGame(line.mapName);
+    else if (line.loadGiven)
+        LoadGame(game, line.saveName, program);
+    else
+        program.showStartWindow();
     return application.exec();
 }

@@ -26,6 +26,8 @@ Holder& Holder::instance() {
 }
 
 Holder::Holder() : players_(new Players) {
+    // The game decides what SIGTERM and Ctrl+C do; SDL's own handlers would swallow them.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return;
     Mix_Init(MIX_INIT_MID | MIX_INIT_OGG | MIX_INIT_MP3 | MIX_INIT_FLAC);
     Mix_SetSoundFonts(soundFont);

@@ -52,6 +52,32 @@ class Label : public Control {
     virtual double fontSize() const = 0;
 };
 
+// A list of text entries: the map list of the start window, the name box of the save panel (a text field
+// with its list always shown below it).
+class ListBox : public Control {
+  public:
+    virtual void clear() = 0; // the entries, and a name box's text
+    virtual void addItem(const QString& entry) = 0;
+    virtual int listCount() const = 0;
+    // Selects an entry and raises the list's click; an index that names no entry selects nothing.
+    virtual void setListIndex(int index) = 0;
+    virtual int listIndex() const = 0; // -1 when nothing is selected
+    // The selected entry, or a name box's text field.
+    virtual QString text() const = 0;
+};
+
+// A list of the files of one folder whose names match a pattern, sorted by name.
+class FileList : public Control {
+  public:
+    virtual void setPattern(const QString& pattern) = 0;
+    // A folder that does not exist lists nothing.
+    virtual void setPath(const QString& folder) = 0;
+    virtual void refresh() = 0;
+    virtual int listCount() const = 0;
+    virtual void setListIndex(int index) = 0; // an index that names no file selects nothing
+    virtual QString fileName() const = 0;     // the selected file's name and extension, or empty
+};
+
 class Timer {
   public:
     virtual ~Timer() = default;
@@ -80,6 +106,8 @@ class GameWindow {
     virtual Control& Command3() = 0;          // ok button of the info panel
     virtual Control& Command5() = 0;          // leave button under the ending text
     virtual Control& imgRemen(int index) = 0; // scroll pictures on the status strip
+    virtual ListBox& Combo1() = 0;            // name box of the save panel
+    virtual FileList& File1() = 0;            // the saved games, never shown
 
     // imgPred(slot) takes the picture imgVesh(veshIndex); -1 gives it the empty picture of imgClear.
     virtual void setSlotPicture(int slot, int veshIndex) = 0;

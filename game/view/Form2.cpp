@@ -8,6 +8,7 @@
 #include "items/ShowInfo.h"
 #include "state/GameState.h"
 #include "saves/PauseCommands.h"
+#include "state/ProgramWindows.h"
 #include "state/SectionLoader.h"
 #include "world/HeroStep.h"
 #include "world/Input.h"
@@ -31,6 +32,21 @@ constexpr double buttonWidth = 1335, buttonHeight = 375;
 
 const QString winText =
     QStringLiteral("Поздравляю! Вы все-таки нашли выход из такого не сложного лабиринта…");
+
+// A game window on its own, with no program around it: leaving clears the game and the window stays.
+class AloneWindows : public ProgramWindows {
+  public:
+    explicit AloneWindows(GameWindow& window) : window_(window) {}
+    GameWindow& openGameWindow() override { return window_; }
+    void showGameWindow() override {}
+    void closeGameWindow() override {}
+    void showStartWindow() override {}
+    void closeStartWindow() override {}
+    void endProgram() override {}
+
+  private:
+    GameWindow& window_;
+};
 
 } // namespace
 
@@ -62,6 +78,8 @@ Form2::Form2(GameState& state, const PictureStore& pictures, Clock clock, QWidge
     resize(800, 600);
     setMinimumSize(800, 600);
     setFocusPolicy(Qt::StrongFocus);
+    alone_ = std::make_unique<AloneWindows>(*this);
+    windows_ = alone_.get();
     slotPictures_.fill(-1);
     build();
     connectTimers();
@@ -256,6 +274,27 @@ void Form2::buildWindowPanels() {
     picWin_[4] = add<Panel, PanelControl>(controls_, save, 4320, 2160, bigPanelWidth, bigPanelHeight);
     picWin_[4]->setBackColor(rgbColour(224, 224, 224));
     picWin_[4]->hide();
+    auto* names = new NameBox(save);
+    names->setObjectName(QStringLiteral("Combo1"));
+    names->field()->setObjectName(QStringLiteral("Combo1_text"));
+    names->list()->setObjectName(QStringLiteral("Combo1_list"));
+    names->field()->setText(QStringLiteral("MyGame"));
+    Combo1_ = add<NameBox, NameBoxControl>(controls_, names, 360, 360, 5895, 3690);
+    auto* files = new QListWidget(save);
+    files->setObjectName(QStringLiteral("File1"));
+    File1_ = add<QListWidget, FileListControl>(controls_, files, 360, 14080, 1815, 480);
+    File1_->hide();
+    const struct {
+        int index;
+        const char* word;
+        double left;
+    } answers[] = {{3, "ok", 3480}, {4, "Нет", 4920}};
+    for (const auto& answer : answers) {
+        auto* button = new PictureButton(assets::buttonFace(QString::fromUtf8(answer.word)), save);
+        button->setObjectName(QStringLiteral("Command4_%1").arg(answer.index));
+        Command4_[answer.index] =
+            add<QWidget, PlainControl>(controls_, button, answer.left, 4200, buttonWidth, buttonHeight);
+    }
     save->raise();
     pause->raise();
 }
@@ -278,9 +317,11 @@ void Form2::connectClicks() {
                 [this, i] { imgRes_Click(*this, i); });
     for (int i = 0; i < 40; ++i)
         connect(slots_[i], &ImageBox::clicked, this, [this, i] { imgPred_Click(state_, *this, i); });
-    for (int i = 0; i < 3; ++i)
+    for (int i = 0; i < 5; ++i)
         connect(static_cast<PictureButton*>(Command4_[i]->widget()), &QAbstractButton::clicked, this,
-                [this, i] { Command4_Click(state_, *this, i); });
+                [this, i] { Command4_Click(state_, *this, *windows_, i); });
+    connect(static_cast<PictureButton*>(Command5_->widget()), &QAbstractButton::clicked, this,
+            [this] { Command5_Click(state_, *windows_); });
     // Every mouse button sets the destination alike.
     connect(map_, &MapSurface::mouseDown, this,
             [this](Qt::MouseButton, Qt::KeyboardModifiers, float x, float y) {

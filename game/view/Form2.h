@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Controls.h"
+#include "Lists.h"
 #include "MapView.h"
 #include "PictureStore.h"
 #include "state/GameWindow.h"
@@ -14,6 +15,7 @@
 namespace velmor {
 
 struct GameState;
+class ProgramWindows;
 
 // The map view picMap: shows the composed view and reports where it was clicked, in twips.
 class MapSurface : public QWidget {
@@ -51,6 +53,8 @@ class Form2 : public QWidget, public GameWindow {
     void open();
 
     GameState& state() { return state_; }
+    // Where leaving the game goes. A window on its own only clears the game when it is left.
+    void setProgramWindows(ProgramWindows& windows) { windows_ = &windows; }
 
     // The timers' ticks: the movement step and the vitality tick.
     void tmrHeroMove_Timer();
@@ -72,6 +76,8 @@ class Form2 : public QWidget, public GameWindow {
     Control& Command3() override { return *Command3_; }
     Control& Command5() override { return *Command5_; }
     Control& imgRemen(int index) override { return *imgRemen_.at(static_cast<size_t>(index)); }
+    ListBox& Combo1() override { return *Combo1_; }
+    FileList& File1() override { return *File1_; }
     void setSlotPicture(int slot, int veshIndex) override;
     int slotPicture(int slot) const override { return slotPictures_.at(static_cast<size_t>(slot)); }
     void drawBar(int index, int16_t value) override;
@@ -132,7 +138,11 @@ class Form2 : public QWidget, public GameWindow {
     std::array<int, 40> slotPictures_{};
     std::array<PlainControl*, 2> Command1_{};
     std::array<PlainControl*, 4> Command2_{};
-    std::array<PlainControl*, 3> Command4_{};
+    std::array<PlainControl*, 5> Command4_{};
+    NameBoxControl* Combo1_ = nullptr;
+    FileListControl* File1_ = nullptr;
+    std::unique_ptr<ProgramWindows> alone_;
+    ProgramWindows* windows_ = nullptr;
     PlainControl* Command3_ = nullptr;
     PlainControl* Command5_ = nullptr;
 };

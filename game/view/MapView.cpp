@@ -4,6 +4,7 @@
 #include "PictureStore.h"
 #include "TileCatalogue.h"
 #include "state/GameState.h"
+#include "state/NumberRules.h"
 
 #include <QPainter>
 
@@ -94,7 +95,9 @@ void DrawHero(MapView& view, const GameState& state, const PictureStore& picture
     view.clear();
     view.picPic = pictures.picture(QStringLiteral("imgHeroPic"), facing);
     view.picMask = pictures.picture(QStringLiteral("imgHeroMask"), facing);
-    const QPoint at(state.heroX / twipsPerPixel, state.heroY / twipsPerPixel);
+    // A position between pixels (a saved game may hold one) goes to the nearest, ties to even.
+    const QPoint at(static_cast<int>(roundHalfEven(state.heroX / double(twipsPerPixel))),
+                    static_cast<int>(roundHalfEven(state.heroY / double(twipsPerPixel))));
     maskedCopy(view.imageToDrawIn(QRect(at, view.picPic.size())), view.picPic, view.picMask, at.x(), at.y());
 }
 

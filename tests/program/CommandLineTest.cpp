@@ -32,6 +32,8 @@ TEST(CommandLine, HelpAndVersionSucceed) {
     Outcome help = velmor({"--help"});
     EXPECT_EQ(help.status, 0);
     EXPECT_TRUE(help.out.startsWith("Usage: Velmor"));
+    EXPECT_TRUE(help.out.contains("--map NAME"));
+    EXPECT_TRUE(help.out.contains("--load NAME"));
     Outcome version = velmor({"--version"});
     EXPECT_EQ(version.status, 0);
     EXPECT_TRUE(version.out.startsWith("Velmor "));
@@ -45,6 +47,8 @@ TEST(CommandLine, BadOptionsGiveAReasonAndTheUsageWithStatus2) {
         {{"--bogus"}, "Velmor: unknown option '--bogus'\n"},
         {{"--root"}, "Velmor: option --root needs a value\n"},
         {{"--map"}, "Velmor: option --map needs a value\n"},
+        {{"--load"}, "Velmor: option --load needs a value\n"},
+        {{"--map", "a", "--load", "b.sv"}, "Velmor: --map and --load cannot be given together\n"},
         {{"--root", "/no/such/folder/at/all"}, "Velmor: the program folder '/no/such/folder/at/all' does not exist\n"},
     };
     for (const auto& c : cases) {

@@ -52,6 +52,7 @@ TEST(Input, AClickWhileWalkingReplacesTheDestination) {
 TEST(Input, EscapePausesAndContinueResumes) {
     GameState state = gameOnTheGrid();
     FakeGameWindow window;
+    FakeProgramWindows windows;
     window.heroMove.setEnabled(true);
     window.vitality.setEnabled(true);
     window.panels[3].hide();
@@ -68,7 +69,7 @@ TEST(Input, EscapePausesAndContinueResumes) {
     EXPECT_FALSE(window.frame2.isEnabled());
     EXPECT_TRUE(window.panels[3].isVisible());
 
-    Command4_Click(state, window, 1);
+    Command4_Click(state, window, windows, 1);
     EXPECT_TRUE(window.heroMove.isEnabled());
     EXPECT_TRUE(window.vitality.isEnabled());
     EXPECT_TRUE(window.frame2.isEnabled());
@@ -78,8 +79,9 @@ TEST(Input, EscapePausesAndContinueResumes) {
 TEST(Input, ContinueStartsTheMovementTimerEvenWithNothingToWalkTo) {
     GameState state = gameOnTheGrid();
     FakeGameWindow window;
+    FakeProgramWindows windows;
     Form_KeyPress(window, 27);
-    Command4_Click(state, window, 1);
+    Command4_Click(state, window, windows, 1);
     EXPECT_TRUE(window.heroMove.isEnabled());
 }
 
