@@ -106,7 +106,10 @@ BENCHMARK(BM_SectionChange)->Unit(benchmark::kMillisecond)->Repetitions(9)->Repo
 void BM_SectionChangeWithMusic(benchmark::State& run) {
     crossBackAndForth(run);
 }
-BENCHMARK(BM_SectionChangeWithMusic)->Unit(benchmark::kMillisecond)->Repetitions(9)->ReportAggregatesOnly(true);
+BENCHMARK(BM_SectionChangeWithMusic)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(9)
+    ->ReportAggregatesOnly(true);
 
 } // namespace
 

@@ -35,7 +35,8 @@ CommandLine parseCommandLine(const QStringList& arguments, const QString& rootFr
             return fail(QStringLiteral("unknown option '%1'").arg(argument));
         }
     }
-    if (line.mapGiven && line.loadGiven) return fail(QStringLiteral("--map and --load cannot be given together"));
+    if (line.mapGiven && line.loadGiven)
+        return fail(QStringLiteral("--map and --load cannot be given together"));
     return line;
 }
 
@@ -49,6 +50,8 @@ QString usageText() {
                           "  --version    show the version and exit\n");
 }
 
-QString versionText() { return QStringLiteral("Velmor 1.0.0\n"); }
+QString versionText() {
+    return QStringLiteral("Velmor 1.0.0\n");
+}
 
 } // namespace velmor

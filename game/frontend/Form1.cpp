@@ -13,8 +13,9 @@ constexpr double smallButtonWidth = 1335, smallButtonHeight = 375;
 constexpr double bigButtonWidth = 3135, bigButtonHeight = 495;
 constexpr Colour lightGrey = rgbColour(192, 192, 192);
 
-template <class C, class W> C* keep(std::vector<std::unique_ptr<Control>>& owner, W* widget, double left,
-                                     double top, double width, double height) {
+template <class C, class W>
+C* keep(std::vector<std::unique_ptr<Control>>& owner, W* widget, double left, double top, double width,
+        double height) {
     auto control = std::make_unique<C>(widget);
     C* raw = control.get();
     raw->place(left, top, width, height);
@@ -59,12 +60,12 @@ void Form1::build() {
     Picture1_ = keep<PanelControl>(controls_, title, 840, 120, 12000, 9000);
 
     // Created bottom first: the three buttons, the new-game panel, the load panel on top.
-    Command1_ = addButton(title, assets::bigButtonFace(QStringLiteral("Новая игра")), QStringLiteral("Command1"),
-                          4440, 3720, bigButtonWidth, bigButtonHeight);
+    Command1_ = addButton(title, assets::bigButtonFace(QStringLiteral("Новая игра")),
+                          QStringLiteral("Command1"), 4440, 3720, bigButtonWidth, bigButtonHeight);
     Command3_ = addButton(title, assets::bigButtonFace(QStringLiteral("Загрузить игру")),
                           QStringLiteral("Command3"), 4440, 4320, bigButtonWidth, bigButtonHeight);
-    Command2_ = addButton(title, assets::bigButtonFace(QStringLiteral("Выход")), QStringLiteral("Command2"), 4440,
-                          4920, bigButtonWidth, bigButtonHeight);
+    Command2_ = addButton(title, assets::bigButtonFace(QStringLiteral("Выход")), QStringLiteral("Command2"),
+                          4440, 4920, bigButtonWidth, bigButtonHeight);
 
     Panel* newGame = buildPanel("picWin_0");
     picWin_[0] = keep<PanelControl>(controls_, newGame, -1560, 600, panelWidth, panelHeight);
@@ -79,8 +80,8 @@ void Form1::build() {
     Label1_ = keep<LabelControl>(controls_, description, 360, 3240, 5775, 855);
     Label1_->setForeColor(lightGrey);
     Label1_->setText(QStringLiteral("Неизвесная карта..."));
-    Command4_[0] = addButton(newGame, assets::buttonFace(QStringLiteral("ok")), QStringLiteral("Command4_0"), 3480,
-                             4200, smallButtonWidth, smallButtonHeight);
+    Command4_[0] = addButton(newGame, assets::buttonFace(QStringLiteral("ok")), QStringLiteral("Command4_0"),
+                             3480, 4200, smallButtonWidth, smallButtonHeight);
     Command4_[1] = addButton(newGame, assets::buttonFace(QStringLiteral("Нет")), QStringLiteral("Command4_1"),
                              4920, 4200, smallButtonWidth, smallButtonHeight);
     picWin_[0]->hide();
@@ -91,10 +92,10 @@ void Form1::build() {
     saved->setObjectName(QStringLiteral("File1"));
     styleAsGameList(saved);
     File1_ = keep<FileListControl>(controls_, saved, 360, 360, 5895, 3540);
-    Command4_[3] = addButton(load, assets::buttonFace(QStringLiteral("ok")), QStringLiteral("Command4_3"), 3480,
-                             4200, smallButtonWidth, smallButtonHeight);
-    Command4_[2] = addButton(load, assets::buttonFace(QStringLiteral("Нет")), QStringLiteral("Command4_2"), 4920,
-                             4200, smallButtonWidth, smallButtonHeight);
+    Command4_[3] = addButton(load, assets::buttonFace(QStringLiteral("ok")), QStringLiteral("Command4_3"),
+                             3480, 4200, smallButtonWidth, smallButtonHeight);
+    Command4_[2] = addButton(load, assets::buttonFace(QStringLiteral("Нет")), QStringLiteral("Command4_2"),
+                             4920, 4200, smallButtonWidth, smallButtonHeight);
     picWin_[1]->hide();
 
     auto clicked = [](PlainControl* button) { return static_cast<PictureButton*>(button->widget()); };

@@ -12,7 +12,6 @@ namespace velmor {
 struct GameState;
 class PictureStore;
 
-
 // The running program: it makes and closes the start window and the game window, which replace each other.
 class Program : public ProgramWindows {
   public:

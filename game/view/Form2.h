@@ -45,7 +45,8 @@ class Form2 : public QWidget, public GameWindow {
     // handlers are called directly.
     enum class Clock { Real, Manual };
 
-    Form2(GameState& state, const PictureStore& pictures, Clock clock = Clock::Real, QWidget* parent = nullptr);
+    Form2(GameState& state, const PictureStore& pictures, Clock clock = Clock::Real,
+          QWidget* parent = nullptr);
     ~Form2() override;
 
     // The opening steps: panels placed, the section of the state loaded and drawn, the hero facing down,

@@ -78,7 +78,8 @@ class NameField : public QLineEdit {
 
 } // namespace
 
-NameBox::NameBox(QWidget* parent) : QWidget(parent), field_(new NameField(this)), list_(new QListWidget(this)) {
+NameBox::NameBox(QWidget* parent)
+    : QWidget(parent), field_(new NameField(this)), list_(new QListWidget(this)) {
     styleAsGameList(field_);
     styleAsGameList(list_);
     QObject::connect(list_, &QListWidget::itemClicked, field_,
@@ -89,6 +90,11 @@ void NameBox::resizeEvent(QResizeEvent*) {
     const int fieldHeight = field_->sizeHint().height();
     field_->setGeometry(0, 0, width(), fieldHeight);
     list_->setGeometry(0, fieldHeight, width(), std::max(0, height() - fieldHeight));
+}
+
+void NameBox::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    field_->setFocus();
 }
 
 NameBoxControl::NameBoxControl(NameBox* box) : WidgetControl(box), box_(box) {}

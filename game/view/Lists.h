@@ -52,7 +52,7 @@ class FileListControl : public WidgetControl<FileList> {
 };
 
 // The name box: a text field with its list always shown below it; a click on an entry copies it into the
-// text field.
+// text field. Whenever it comes into view the keyboard types into it.
 class NameBox : public QWidget {
   public:
     explicit NameBox(QWidget* parent = nullptr);
@@ -61,6 +61,7 @@ class NameBox : public QWidget {
 
   protected:
     void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
   private:
     QLineEdit* field_;

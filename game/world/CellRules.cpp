@@ -53,8 +53,8 @@ void offerRule(GameState& state, GameWindow& window) {
     for (const auto& offer : offers) {
         if (state.nextCode2 != QLatin1String(offer.code)) continue;
         state.form2.offerCode = offer.offerCode;
-        const std::optional<QString> text = offer.offerCode >= 997 ? healingPrompt(offer.offerCode)
-                                                                   : scrollSalePrompt(offer.offerCode);
+        const std::optional<QString> text =
+            offer.offerCode >= 997 ? healingPrompt(offer.offerCode) : scrollSalePrompt(offer.offerCode);
         window.Label1(2).setText(text.value_or(QString()));
         window.picWin(2).show();
     }
@@ -79,7 +79,8 @@ void cancelPassage(GameState& state, GameWindow& window) {
 
 void lockedDoorRule(GameState& state, GameWindow& window, const CarriedItems& carried) {
     const QString& code = state.nextCode2;
-    if ((code == QLatin1String("D2") && !carried.goldenKey) || (code == QLatin1String("D3") && !carried.blueKey) ||
+    if ((code == QLatin1String("D2") && !carried.goldenKey) ||
+        (code == QLatin1String("D3") && !carried.blueKey) ||
         (code == QLatin1String("D4") && !carried.greenKey))
         cancelPassage(state, window);
 }
@@ -100,8 +101,8 @@ struct Edge {
     int16_t GameState::*section; // sectionX or sectionY
     int sectionChange;
     bool horizontal;
-    int16_t place;                // heroX or heroY on the new section, twips
-    int16_t GameState::*index;    // heroCol or heroRow
+    int16_t place;             // heroX or heroY on the new section, twips
+    int16_t GameState::*index; // heroCol or heroRow
     int16_t indexValue;
     int facing;
 };

@@ -18,7 +18,7 @@ constexpr int cellHeight = 540; // twips
 // One step along one axis. The hero's cell index moves first so that the codes of the cell ahead can be
 // read; a blocked step puts it back. Every statement stands alone: a 16-bit overflow skips only itself.
 struct Step {
-    int16_t GameState::*index;    // heroCol (two characters to a cell) or heroRow
+    int16_t GameState::*index; // heroCol (two characters to a cell) or heroRow
     int indexChange;
     int16_t GameState::*position; // heroX or heroY, twips
     int positionChange;
@@ -59,13 +59,16 @@ void HeroStep(GameState& state, GameWindow& window) {
     // Each axis is compared after the step before it; a blocked step ends the stepping for this tick.
     bool walking = true;
     if (walking && state.heroX > state.targetX)
-        walking = takeStep(state, window, carried, {&GameState::heroCol, -2, &GameState::heroX, -cellWidth, 3});
+        walking =
+            takeStep(state, window, carried, {&GameState::heroCol, -2, &GameState::heroX, -cellWidth, 3});
     if (walking && state.heroX < state.targetX)
         walking = takeStep(state, window, carried, {&GameState::heroCol, 2, &GameState::heroX, cellWidth, 2});
     if (walking && state.heroY < state.targetY)
-        walking = takeStep(state, window, carried, {&GameState::heroRow, 1, &GameState::heroY, cellHeight, 0});
+        walking =
+            takeStep(state, window, carried, {&GameState::heroRow, 1, &GameState::heroY, cellHeight, 0});
     if (walking && state.heroY > state.targetY)
-        walking = takeStep(state, window, carried, {&GameState::heroRow, -1, &GameState::heroY, -cellHeight, 1});
+        walking =
+            takeStep(state, window, carried, {&GameState::heroRow, -1, &GameState::heroY, -cellHeight, 1});
 
     ApplyCellRules(state, window, carried);
 }

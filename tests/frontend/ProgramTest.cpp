@@ -14,9 +14,9 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
-#include <QKeyEvent>
 #include <QTest>
 
 using namespace velmor;

@@ -67,7 +67,9 @@ class StartCommandsTest : public ::testing::Test {
     FakeStartWindow window;
     FakeProgramWindows windows;
 
-    void SetUp() override { window.maps.onClick = [this] { List1_Click(window); }; }
+    void SetUp() override {
+        window.maps.onClick = [this] { List1_Click(window); };
+    }
     void selectMap(int index) { window.maps.setListIndex(index); }
 };
 

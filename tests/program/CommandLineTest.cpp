@@ -49,7 +49,8 @@ TEST(CommandLine, BadOptionsGiveAReasonAndTheUsageWithStatus2) {
         {{"--map"}, "Velmor: option --map needs a value\n"},
         {{"--load"}, "Velmor: option --load needs a value\n"},
         {{"--map", "a", "--load", "b.sv"}, "Velmor: --map and --load cannot be given together\n"},
-        {{"--root", "/no/such/folder/at/all"}, "Velmor: the program folder '/no/such/folder/at/all' does not exist\n"},
+        {{"--root", "/no/such/folder/at/all"},
+         "Velmor: the program folder '/no/such/folder/at/all' does not exist\n"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.arguments.join(' ').toStdString());

@@ -46,7 +46,8 @@ TEST_P(TerminationTest, EndsTheRunningGame) {
     EXPECT_EQ(game.exitCode(), 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(Signals, TerminationTest, ::testing::Values(SIGTERM, SIGINT),
-                         [](const auto& info) { return std::string(info.param == SIGTERM ? "SIGTERM" : "SIGINT"); });
+INSTANTIATE_TEST_SUITE_P(Signals, TerminationTest, ::testing::Values(SIGTERM, SIGINT), [](const auto& info) {
+    return std::string(info.param == SIGTERM ? "SIGTERM" : "SIGINT");
+});
 
 } // namespace

@@ -79,7 +79,7 @@ class FakeListBox : public FakeControlOf<ListBox> {
   public:
     QStringList entries;
     int selected = -1;
-    QString field;     // the name box's text field
+    QString field; // the name box's text field
     bool hasField = false;
     std::function<void()> onClick; // the list's click, raised by every selection
 
@@ -97,7 +97,9 @@ class FakeListBox : public FakeControlOf<ListBox> {
         if (onClick) onClick();
     }
     int listIndex() const override { return selected; }
-    QString text() const override { return hasField ? field : (selected >= 0 ? entries[selected] : QString()); }
+    QString text() const override {
+        return hasField ? field : (selected >= 0 ? entries[selected] : QString());
+    }
 };
 
 // A file list that really lists the folder, like the window's own.

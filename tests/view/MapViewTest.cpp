@@ -174,3 +174,42 @@ TEST(DrawHero, TheFourFacingsDiffer) {
             EXPECT_NE(pictures().picture("imgHeroPic", a), pictures().picture("imgHeroPic", b))
                 << a << " " << b;
 }
+
+TEST(DrawHero, APositionBetweenPixelsGoesToTheNearestPixel) {
+    // A saved game may hold any twips: 14 is nearer pixel 1 than pixel 0, 22 nearer 1 than 2, 26 nearer 2.
+    const struct {
+        int16_t heroX, heroY;
+        int x, y;
+    } positions[] = {{14, 26, 1, 2}, {22, 7, 1, 0}, {1582, 1088, 105, 73}};
+    Sprite hero{pictures().picture("imgHeroPic", 0), pictures().picture("imgHeroMask", 0)};
+    for (const auto& p : positions) {
+        MapView view;
+        GameState state = grassSection();
+        RedrawView(view, state, pictures());
+        state.heroX = p.heroX;
+        state.heroY = p.heroY;
+        DrawHero(view, state, pictures(), 0);
+        for (int y = 0; y < 36; ++y)
+            for (int x = 0; x < 35; ++x)
+                ASSERT_EQ(view.image().pixel(p.x + x, p.y + y),
+                          opaque(hero, x, y) ? hero.picture.pixel(x, y) : grassAt(p.x + x, p.y + y))
+                    << p.heroX << "," << p.heroY;
+    }
+}
+
+TEST(DrawHero, TheHeroLeavesNoTraceWhereHeStoodBefore) {
+    MapView view;
+    GameState state = grassSection();
+    RedrawView(view, state, pictures());
+    const QImage ground = view.image().copy();
+    for (int step = 0; step < 30; ++step) {
+        state.heroX = static_cast<int16_t>(14 * step * 13 % 11550);
+        state.heroY = static_cast<int16_t>(29 * step * 7 % 7560);
+        DrawHero(view, state, pictures(), step % 4);
+    }
+    state.heroX = 0;
+    state.heroY = 0;
+    DrawHero(view, state, pictures(), 1);
+    EXPECT_EQ(view.image().copy(35, 0, 770, 540), ground.copy(35, 0, 770, 540));
+    EXPECT_EQ(view.image().copy(0, 36, 35, 504), ground.copy(0, 36, 35, 504));
+}

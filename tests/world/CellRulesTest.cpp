@@ -109,8 +109,7 @@ TEST_F(CellRulesTest, CrystalsAndTheGreenDoorRoundTiesToEven) {
         {"Mg", {10}, 2500, 100, 2500, 100},     // the death warriors' armour shields
         {"Mf", {}, 2500, 100, 2500, 100},       // only blocks
         {"D4", {}, 150, 100, 148, 100},         // 148.5 rounds to 148
-        {"D4", {10}, 150, 100, 150, 100},
-        {"Mr", {}, -3, 100, -2, 100},           // -1.5 rounds to -2
+        {"D4", {10}, 150, 100, 150, 100},       {"Mr", {}, -3, 100, -2, 100}, // -1.5 rounds to -2
     };
     for (const auto& c : cases) {
         state.pred.fill(0);
@@ -161,7 +160,8 @@ TEST_F(CellRulesTest, LockedDoorsWithoutTheirKeysStayShut) {
         int16_t wrongKey, rightKey;
     } doors[] = {{"D2", 2, 1}, {"D3", 3, 2}, {"D4", 1, 3}};
     for (const auto& door : doors) {
-        writeSection("x0y0", MapSection().object(1, 0, QString::fromLatin1(door.door)).transition(1, 0, "ab"));
+        writeSection("x0y0",
+                     MapSection().object(1, 0, QString::fromLatin1(door.door)).transition(1, 0, "ab"));
         writeSection("[ab]", MapSection());
         state.pred.fill(0);
         carry({door.wrongKey, 10});
@@ -237,8 +237,8 @@ TEST_F(CellRulesTest, SectionEdgesLeadToTheNeighbourOnItsOppositeSide) {
         state.sectionX = 0;
         state.sectionY = 0;
         state.sectionName = "x0y0";
-        writeSection("x0y0",
-                     MapSection().transition(edge.from.first, edge.from.second, QString::fromLatin1(edge.code)));
+        writeSection("x0y0", MapSection().transition(edge.from.first, edge.from.second,
+                                                     QString::fromLatin1(edge.code)));
         writeSection(QStringLiteral("x%1y%2").arg(edge.sectionX).arg(edge.sectionY),
                      MapSection().object(0, 15, "EE"));
         placeHero(state, edge.before.first, edge.before.second);

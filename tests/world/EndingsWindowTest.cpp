@@ -18,7 +18,8 @@ using namespace velmor::test;
 
 namespace {
 
-const QString winText = QStringLiteral("Поздравляю! Вы все-таки нашли выход из такого не сложного лабиринта…");
+const QString winText =
+    QStringLiteral("Поздравляю! Вы все-таки нашли выход из такого не сложного лабиринта…");
 
 class EndingsWindowTest : public ::testing::Test {
   protected:

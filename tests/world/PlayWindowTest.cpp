@@ -90,7 +90,8 @@ TEST_F(PlayWindowTest, ThePauseButtonsReadSaveContinueExit) {
     for (int i = 0; i < 3; ++i) {
         EXPECT_EQ(window->Command4(i).left(), 240);
         EXPECT_EQ(window->Command4(i).top(), 240 + 360 * i);
-        EXPECT_EQ(widget(QStringLiteral("Command4_%1").arg(i).toLatin1())->parentWidget(), widget("picWin_3"));
+        EXPECT_EQ(widget(QStringLiteral("Command4_%1").arg(i).toLatin1())->parentWidget(),
+                  widget("picWin_3"));
     }
 }
 

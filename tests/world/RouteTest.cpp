@@ -33,8 +33,9 @@ class RouteTest : public ::testing::Test {
                         MapSection().script(3, 0, "A1").script(3, 2, "B1").transition(22, 4, "+X").lines());
         root.writeLines(map + "[x0y0-A1].mtx", {"[many]", "150", "[text]", "Кошель с золотом"});
         root.writeLines(map + "[x0y0-B1].mtx", {"[subject]", "1"});
-        root.writeLines(map + "x1y0.map",
-                        MapSection().object(5, 4, "D2").transition(5, 4, "Дм").transition(5, 14, "+Y").lines());
+        root.writeLines(
+            map + "x1y0.map",
+            MapSection().object(5, 4, "D2").transition(5, 4, "Дм").transition(5, 14, "+Y").lines());
         root.writeLines(map + "[Дм].map", MapSection("__").object(6, 4, "Mr").transition(5, 6, "<>").lines());
         root.writeLines(map + "x1y1.map", MapSection().object(8, 1, "$1").lines());
 

@@ -39,13 +39,13 @@ TEST_F(VitalityTest, CarriedThingsActInTheirOrder) {
         int16_t healthAfter, lifeForceAfter;
     } cases[] = {
         {"nothing", {}, 4000, 3000, 10, 4000, 3000},
-        {"one red shard", {14}, 5295, 5295, 10, 5292, 5295},             // 5295 - 2.6475
-        {"two red shards", {14, 14}, 5295, 5295, 10, 5290, 5295},        // 5295 - 5.295
+        {"one red shard", {14}, 5295, 5295, 10, 5292, 5295},      // 5295 - 2.6475
+        {"two red shards", {14, 14}, 5295, 5295, 10, 5290, 5295}, // 5295 - 5.295
         {"red shard and Shao ring", {14, 19}, 5295, 5295, 10, 5295, 5295},
-        {"one blue shard", {17}, 1000, 1000, 10, 1000, 1000},            // 1000.5 rounds to 1000
-        {"one blue shard from 2500", {17}, 2500, 3000, 10, 2500, 3002},  // 2500.5 -> 2500, 3001.5 -> 3002
+        {"one blue shard", {17}, 1000, 1000, 10, 1000, 1000},           // 1000.5 rounds to 1000
+        {"one blue shard from 2500", {17}, 2500, 3000, 10, 2500, 3002}, // 2500.5 -> 2500, 3001.5 -> 3002
         {"two blue shards", {17, 17}, 2500, 3000, 10, 2501, 3003},
-        {"yellow shard", {15}, 100, 3000, 10, 100, 2998},                // 2998.5 rounds to 2998
+        {"yellow shard", {15}, 100, 3000, 10, 100, 2998}, // 2998.5 rounds to 2998
         {"the skull", {36}, 5295, 5295, 10, 5285, 5295},
         {"the skull restores life force", {36}, 5295, -200, 7, 5288, 5295},
         {"four amulets", {21, 22, 23, 24}, 100, 100, 10, 100, 100},
