@@ -3,6 +3,7 @@
 #include "StartCommands.h"
 
 #include "assets/Assets.h"
+#include "view/WindowLook.h"
 
 namespace velmor {
 
@@ -28,13 +29,7 @@ C* keep(std::vector<std::unique_ptr<Control>>& owner, W* widget, double left, do
 Form1::Form1(GameState& state, ProgramWindows& windows, QWidget* parent)
     : QWidget(parent), state_(state), windows_(windows) {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("Velmor"));
-    setWindowIcon(QIcon(QPixmap::fromImage(assets::named(QStringLiteral("icon")))));
-    setAutoFillBackground(true);
-    QPalette black = palette();
-    black.setColor(QPalette::Window, Qt::black);
-    setPalette(black);
-    resize(800, 600); // a client area of 12000 x 9000 twips
+    giveGameWindowLook(*this); // a client area of 12000 x 9000 twips
     build();
 }
 

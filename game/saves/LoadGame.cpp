@@ -73,21 +73,6 @@ void readKeys(GameState& state, SaveLines& lines) {
     }
 }
 
-void setStartingValues(GameState& state) {
-    state.sectionX = 0;
-    state.sectionY = 0;
-    state.postName.clear();
-    state.heroCol = 1;
-    state.heroRow = 0;
-    state.targetX = 0;
-    state.targetY = 0;
-    state.heroX = 0;
-    state.heroY = 0;
-    state.lifeForceDrain = 50;
-    state.healthDrain = 10;
-    state.money = 0;
-}
-
 void restoreCarriedThings(GameState& state, GameWindow& window) {
     for (int slot = 0; slot < GameState::slotCount; ++slot) {
         const int id = state.pred[slot];
@@ -104,6 +89,7 @@ void restoreCarriedThings(GameState& state, GameWindow& window) {
 
 void LoadGame(GameState& state, const QString& fileName, ProgramWindows& windows) {
     setStartingValues(state);
+    state.postName.clear();
 
     QByteArray encoded;
     {

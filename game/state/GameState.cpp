@@ -8,6 +8,10 @@ void resetForNewGame(GameState& state, const QString& mapName) {
     state.soundPlayer.reset();
     state.pred.fill(0);
     state.mapName = mapName;
+    setStartingValues(state);
+}
+
+void setStartingValues(GameState& state) {
     state.sectionX = 0;
     state.sectionY = 0;
     state.heroCol = 1;

@@ -75,6 +75,11 @@ struct GameState {
 // fields.
 void resetForNewGame(GameState& state, const QString& mapName);
 
+// Where every game starts until something says otherwise: grid section x0y0, the hero on cell (0, 0) with
+// the destination on himself, the starting drains 50 and 10, no money. A new game and a saved game's load
+// both begin with these.
+void setStartingValues(GameState& state);
+
 // Leaving a game for the start window: clears everything but soundPlayer, currentMusic, the layers,
 // offerCode, selectedSlot and takenLogIndex.
 void resetForLeaving(GameState& state);

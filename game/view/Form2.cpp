@@ -1,5 +1,7 @@
 #include "Form2.h"
 
+#include "WindowLook.h"
+
 #include "assets/Assets.h"
 #include "items/CellScript.h"
 #include "items/Inventory.h"
@@ -69,13 +71,7 @@ Form2::Form2(GameState& state, const PictureStore& pictures, Clock clock, QWidge
     : QWidget(parent), state_(state), pictures_(pictures), Timer1_(clock == Clock::Manual),
       tmrHeroMove_(clock == Clock::Manual) {
     setObjectName(QStringLiteral("Form2"));
-    setWindowTitle(QStringLiteral("Velmor"));
-    setWindowIcon(QIcon(QPixmap::fromImage(assets::named(QStringLiteral("icon")))));
-    setAutoFillBackground(true);
-    QPalette black = palette();
-    black.setColor(QPalette::Window, Qt::black);
-    setPalette(black);
-    resize(800, 600);
+    giveGameWindowLook(*this);
     setMinimumSize(800, 600);
     setFocusPolicy(Qt::StrongFocus);
     alone_ = std::make_unique<AloneWindows>(*this);

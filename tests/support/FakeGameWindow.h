@@ -6,53 +6,13 @@
 
 #include <QStringList>
 
-#include <functional>
-
 #include <array>
+#include <functional>
 #include <vector>
 
 namespace velmor::test {
 
-// Plain in-memory controls for rule tests that need no real window.
-class FakeControl : public Label {
-  public:
-    void setVisible(bool visible) override { visible_ = visible; }
-    bool isVisible() const override { return visible_; }
-    void setEnabled(bool enabled) override { enabled_ = enabled; }
-    bool isEnabled() const override { return enabled_; }
-    void move(double left, double top) override { left_ = left, top_ = top; }
-    void resize(double width, double height) override { width_ = width, height_ = height; }
-    double left() const override { return left_; }
-    double top() const override { return top_; }
-    double width() const override { return width_; }
-    double height() const override { return height_; }
-    void setBackColor(Colour colour) override { backColor_ = colour; }
-    Colour backColor() const override { return backColor_; }
-    void setText(const QString& text) override { text_ = text; }
-    QString text() const override { return text_; }
-    void setForeColor(Colour colour) override { foreColor_ = colour; }
-    Colour foreColor() const override { return foreColor_; }
-    void setBackStyle(int16_t style) override {
-        if (style == 0 || style == 1) backStyle_ = style;
-    }
-    int16_t backStyle() const override { return backStyle_; }
-    void setBorderStyle(int16_t style) override {
-        if (style == 0 || style == 1) borderStyle_ = style;
-    }
-    int16_t borderStyle() const override { return borderStyle_; }
-    void setFontSize(double points) override { fontSize_ = points; }
-    double fontSize() const override { return fontSize_; }
-
-  private:
-    bool visible_ = true, enabled_ = true;
-    double left_ = 0, top_ = 0, width_ = 0, height_ = 0;
-    Colour backColor_ = 0, foreColor_ = 0;
-    QString text_;
-    int16_t backStyle_ = 0, borderStyle_ = 0;
-    double fontSize_ = 8;
-};
-
-// The control behaviour every fake control shares, for the list controls.
+// Plain in-memory controls for rule tests that need no real window: what every control has.
 template <class Kind> class FakeControlOf : public Kind {
   public:
     void setVisible(bool visible) override { visible_ = visible; }
@@ -72,6 +32,31 @@ template <class Kind> class FakeControlOf : public Kind {
     bool visible_ = true, enabled_ = true;
     double left_ = 0, top_ = 0, width_ = 0, height_ = 0;
     Colour backColor_ = 0;
+};
+
+// A control that is also a label.
+class FakeControl : public FakeControlOf<Label> {
+  public:
+    void setText(const QString& text) override { text_ = text; }
+    QString text() const override { return text_; }
+    void setForeColor(Colour colour) override { foreColor_ = colour; }
+    Colour foreColor() const override { return foreColor_; }
+    void setBackStyle(int16_t style) override {
+        if (style == 0 || style == 1) backStyle_ = style;
+    }
+    int16_t backStyle() const override { return backStyle_; }
+    void setBorderStyle(int16_t style) override {
+        if (style == 0 || style == 1) borderStyle_ = style;
+    }
+    int16_t borderStyle() const override { return borderStyle_; }
+    void setFontSize(double points) override { fontSize_ = points; }
+    double fontSize() const override { return fontSize_; }
+
+  private:
+    Colour foreColor_ = 0;
+    QString text_;
+    int16_t backStyle_ = 0, borderStyle_ = 0;
+    double fontSize_ = 8;
 };
 
 // A list box; with a text field of its own when it stands for a name box.

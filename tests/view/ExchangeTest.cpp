@@ -1,14 +1,9 @@
 // A whole exchange through the real game window, clicked as a player clicks: a cell's script offers an item,
 // the player takes it, finds it in the inventory, reads about it and sells it.
 
-#include "Fixtures.h"
-#include "RecordedSounds.h"
-#include "items/CellScript.h"
-#include "state/GameState.h"
-#include "view/Form2.h"
-#include "view/PictureStore.h"
+#include "GameWindowFixture.h"
 
-#include "ViewTestSupport.h"
+#include "items/CellScript.h"
 
 #include <gtest/gtest.h>
 
@@ -22,29 +17,9 @@ using namespace velmor::test;
 
 namespace {
 
-class ExchangeTest : public ::testing::Test {
+class ExchangeTest : public GameWindowFixture {
   protected:
-    ProgramFolderFixture root;
-    RecordedSounds sounds;
-    GameState state;
-    std::unique_ptr<Form2> window;
-
-    void SetUp() override {
-        root.writeLines("Maps/Лес/x0y0.map", {"=="});
-        resetForNewGame(state, QStringLiteral("Лес"));
-        window = std::make_unique<Form2>(state, pictures(), Form2::Clock::Manual);
-        window->open();
-        window->show();
-        QApplication::processEvents();
-    }
-
-    void click(const char* name) {
-        QWidget* widget = window->findChild<QWidget*>(name);
-        ASSERT_NE(widget, nullptr) << name;
-        ASSERT_TRUE(widget->isVisible()) << name << " cannot be clicked while hidden";
-        QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center());
-        QApplication::processEvents();
-    }
+    void SetUp() override { openOn(QStringLiteral("Лес"), {"=="}); }
 
     QString shown(const char* name) { return window->findChild<QLabel*>(name)->text(); }
 

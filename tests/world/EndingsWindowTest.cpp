@@ -1,10 +1,7 @@
 // The two end screens in the real game window.
 
-#include "Fixtures.h"
-#include "RecordedSounds.h"
-#include "ViewTestSupport.h"
-#include "state/GameState.h"
-#include "view/Form2.h"
+#include "GameWindowFixture.h"
+
 #include "world/Endings.h"
 
 #include <gtest/gtest.h>
@@ -21,21 +18,9 @@ namespace {
 const QString winText =
     QStringLiteral("Поздравляю! Вы все-таки нашли выход из такого не сложного лабиринта…");
 
-class EndingsWindowTest : public ::testing::Test {
+class EndingsWindowTest : public GameWindowFixture {
   protected:
-    ProgramFolderFixture root;
-    RecordedSounds sounds;
-    GameState state;
-    std::unique_ptr<Form2> window;
-
-    void SetUp() override {
-        root.writeLines("Maps/Лес/x0y0.map", {"=="});
-        resetForNewGame(state, QStringLiteral("Лес"));
-        window = std::make_unique<Form2>(state, pictures(), Form2::Clock::Manual);
-        window->open();
-        window->show();
-        QApplication::processEvents();
-    }
+    void SetUp() override { openOn(QStringLiteral("Лес"), {"=="}); }
 
     QLabel* endText() { return window->findChild<QLabel*>("lblEndText"); }
 

@@ -1,11 +1,7 @@
 // The game window's own wiring of play: its mouse, keys, pause and real timers.
 
-#include "Fixtures.h"
+#include "GameWindowFixture.h"
 #include "MapSection.h"
-#include "RecordedSounds.h"
-#include "ViewTestSupport.h"
-#include "state/GameState.h"
-#include "view/Form2.h"
 
 #include <gtest/gtest.h>
 
@@ -17,22 +13,11 @@ using namespace velmor::test;
 
 namespace {
 
-class PlayWindowTest : public ::testing::Test {
+class PlayWindowTest : public GameWindowFixture {
   protected:
-    ProgramFolderFixture root;
-    RecordedSounds sounds;
-    GameState state;
-    std::unique_ptr<Form2> window;
-
     void open(Form2::Clock clock = Form2::Clock::Manual) {
-        root.writeLines("Maps/Лес/x0y0.map", MapSection().object(3, 0, "YY").lines());
-        resetForNewGame(state, QStringLiteral("Лес"));
-        window = std::make_unique<Form2>(state, pictures(), clock);
-        window->open();
-        window->show();
-        QApplication::processEvents();
+        openOn(QStringLiteral("Лес"), MapSection().object(3, 0, "YY").lines(), clock);
     }
-    QWidget* widget(const char* name) { return window->findChild<QWidget*>(name); }
 };
 
 TEST_F(PlayWindowTest, EveryMouseButtonSetsTheDestination) {

@@ -2,13 +2,10 @@
 // window: clicks on the map view, a key press, the offer panel's and pause panel's buttons, and the two
 // timers' ticks called directly. The route must end in exactly one state.
 
-#include "Fixtures.h"
+#include "GameWindowFixture.h"
 #include "MapSection.h"
-#include "RecordedSounds.h"
-#include "ViewTestSupport.h"
+
 #include "items/TakenLog.h"
-#include "state/GameState.h"
-#include "view/Form2.h"
 
 #include <gtest/gtest.h>
 
@@ -20,17 +17,10 @@ using namespace velmor::test;
 
 namespace {
 
-class RouteTest : public ::testing::Test {
+class RouteTest : public GameWindowFixture {
   protected:
-    ProgramFolderFixture root;
-    RecordedSounds sounds;
-    GameState state;
-    std::unique_ptr<Form2> window;
-
     void SetUp() override {
         const QString map = QStringLiteral("Maps/Тропа/");
-        root.writeLines(map + "x0y0.map",
-                        MapSection().script(3, 0, "A1").script(3, 2, "B1").transition(22, 4, "+X").lines());
         root.writeLines(map + "[x0y0-A1].mtx", {"[many]", "150", "[text]", "Кошель с золотом"});
         root.writeLines(map + "[x0y0-B1].mtx", {"[subject]", "1"});
         root.writeLines(
@@ -38,23 +28,12 @@ class RouteTest : public ::testing::Test {
             MapSection().object(5, 4, "D2").transition(5, 4, "Дм").transition(5, 14, "+Y").lines());
         root.writeLines(map + "[Дм].map", MapSection("__").object(6, 4, "Mr").transition(5, 6, "<>").lines());
         root.writeLines(map + "x1y1.map", MapSection().object(8, 1, "$1").lines());
-
-        resetForNewGame(state, QStringLiteral("Тропа"));
-        window = std::make_unique<Form2>(state, pictures(), Form2::Clock::Manual);
-        window->open();
-        window->show();
-        QApplication::processEvents();
+        openOn(QStringLiteral("Тропа"),
+               MapSection().script(3, 0, "A1").script(3, 2, "B1").transition(22, 4, "+X").lines());
     }
-
-    QWidget* widget(const char* name) { return window->findChild<QWidget*>(name); }
 
     void clickCell(int column, int row) {
         QTest::mouseClick(widget("picMap"), Qt::LeftButton, {}, QPoint(35 * column + 17, 36 * row + 18));
-    }
-    void clickButton(const char* name) {
-        QWidget* button = widget(name);
-        ASSERT_TRUE(button->isVisible()) << name;
-        QTest::mouseClick(button, Qt::LeftButton, {}, button->rect().center());
     }
     // Both timers' ticks, as 250 ms of play bring them.
     void play(int ticks) {
@@ -75,7 +54,7 @@ TEST_F(RouteTest, FromTheStartToTheHealerBeyondThePost) {
     clickCell(3, 2); // onto the golden key, and take it
     play(2);
     ASSERT_TRUE(window->picWin(2).isVisible());
-    clickButton("Command1_0");
+    click("Command1_0");
     EXPECT_EQ(state.pred[0], 1);
 
     clickCell(22, 4); // to the eastern edge, with a pause on the way
@@ -87,7 +66,7 @@ TEST_F(RouteTest, FromTheStartToTheHealerBeyondThePost) {
     play(10);
     EXPECT_EQ(cell(), std::make_pair(8, 4));
     EXPECT_EQ(state.targetX, 22 * 525);
-    clickButton("Command4_1");
+    click("Command4_1");
     EXPECT_FALSE(window->picWin(3).isVisible());
     play(14);
     EXPECT_EQ(state.sectionName, "x1y0");
@@ -114,7 +93,7 @@ TEST_F(RouteTest, FromTheStartToTheHealerBeyondThePost) {
     clickCell(8, 1); // to the healer, and pay him
     play(3);
     ASSERT_TRUE(window->picWin(2).isVisible());
-    clickButton("Command1_0");
+    click("Command1_0");
 
     clickCell(5, 3);
     play(2);
