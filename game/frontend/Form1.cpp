@@ -14,16 +14,6 @@ constexpr double smallButtonWidth = 1335, smallButtonHeight = 375;
 constexpr double bigButtonWidth = 3135, bigButtonHeight = 495;
 constexpr Colour lightGrey = rgbColour(192, 192, 192);
 
-template <class C, class W>
-C* keep(std::vector<std::unique_ptr<Control>>& owner, W* widget, double left, double top, double width,
-        double height) {
-    auto control = std::make_unique<C>(widget);
-    C* raw = control.get();
-    raw->place(left, top, width, height);
-    owner.push_back(std::move(control));
-    return raw;
-}
-
 } // namespace
 
 Form1::Form1(GameState& state, ProgramWindows& windows, QWidget* parent)
@@ -39,7 +29,7 @@ PlainControl* Form1::addButton(QWidget* parent, const QImage& face, const QStrin
                                double top, double width, double height) {
     auto* button = new PictureButton(face, parent);
     button->setObjectName(name);
-    return keep<PlainControl>(controls_, static_cast<QWidget*>(button), left, top, width, height);
+    return adoptControl<PlainControl>(controls_, static_cast<QWidget*>(button), left, top, width, height);
 }
 
 Panel* Form1::buildPanel(const char* name) {
@@ -52,7 +42,7 @@ void Form1::build() {
     auto* title = new Panel(this);
     title->setObjectName(QStringLiteral("Picture1"));
     title->setPicture(assets::named(QStringLiteral("title")));
-    Picture1_ = keep<PanelControl>(controls_, title, 840, 120, 12000, 9000);
+    Picture1_ = adoptControl<PanelControl>(controls_, title, 840, 120, 12000, 9000);
 
     // Created bottom first: the three buttons, the new-game panel, the load panel on top.
     Command1_ = addButton(title, assets::bigButtonFace(QStringLiteral("Новая игра")),
@@ -63,16 +53,16 @@ void Form1::build() {
                           4440, 4920, bigButtonWidth, bigButtonHeight);
 
     Panel* newGame = buildPanel("picWin_0");
-    picWin_[0] = keep<PanelControl>(controls_, newGame, -1560, 600, panelWidth, panelHeight);
+    picWin_[0] = adoptControl<PanelControl>(controls_, newGame, -1560, 600, panelWidth, panelHeight);
     auto* maps = new QListWidget(newGame);
     maps->setObjectName(QStringLiteral("List1"));
     styleAsGameList(maps);
-    List1_ = keep<ListBoxControl>(controls_, maps, 360, 360, 5895, 2760);
+    List1_ = adoptControl<ListBoxControl>(controls_, maps, 360, 360, 5895, 2760);
     List1_->onClick([this] { List1_Click(*this); });
     auto* description = new TextLabel(newGame);
     description->setObjectName(QStringLiteral("Label1"));
     description->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Label1_ = keep<LabelControl>(controls_, description, 360, 3240, 5775, 855);
+    Label1_ = adoptControl<LabelControl>(controls_, description, 360, 3240, 5775, 855);
     Label1_->setForeColor(lightGrey);
     Label1_->setText(QStringLiteral("Неизвесная карта..."));
     Command4_[0] = addButton(newGame, assets::buttonFace(QStringLiteral("ok")), QStringLiteral("Command4_0"),
@@ -82,11 +72,11 @@ void Form1::build() {
     picWin_[0]->hide();
 
     Panel* load = buildPanel("picWin_1");
-    picWin_[1] = keep<PanelControl>(controls_, load, 3240, 2280, panelWidth, panelHeight);
+    picWin_[1] = adoptControl<PanelControl>(controls_, load, 3240, 2280, panelWidth, panelHeight);
     auto* saved = new QListWidget(load);
     saved->setObjectName(QStringLiteral("File1"));
     styleAsGameList(saved);
-    File1_ = keep<FileListControl>(controls_, saved, 360, 360, 5895, 3540);
+    File1_ = adoptControl<FileListControl>(controls_, saved, 360, 360, 5895, 3540);
     Command4_[3] = addButton(load, assets::buttonFace(QStringLiteral("ok")), QStringLiteral("Command4_3"),
                              3480, 4200, smallButtonWidth, smallButtonHeight);
     Command4_[2] = addButton(load, assets::buttonFace(QStringLiteral("Нет")), QStringLiteral("Command4_2"),

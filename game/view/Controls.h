@@ -7,6 +7,8 @@
 #include <QTimer>
 
 #include <cmath>
+#include <memory>
+#include <vector>
 
 // The game's control operations carried out on Qt widgets. Geometry is kept in twips, as the rules set it,
 // and turned into pixels only where a widget is placed.
@@ -138,5 +140,16 @@ class TimerControl : public Timer {
     bool manual_;
     bool enabled_ = false;
 };
+
+// Makes the control adapter of a widget, places it (twips) and keeps it with the window's other controls.
+template <class C, class W>
+C* adoptControl(std::vector<std::unique_ptr<Control>>& owner, W* widget, double left, double top,
+                double width, double height) {
+    auto control = std::make_unique<C>(widget);
+    C* raw = control.get();
+    raw->place(left, top, width, height);
+    owner.push_back(std::move(control));
+    return raw;
+}
 
 } // namespace velmor

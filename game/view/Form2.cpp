@@ -85,50 +85,40 @@ Form2::Form2(GameState& state, const PictureStore& pictures, Clock clock, QWidge
 
 Form2::~Form2() = default;
 
-template <class W, class C>
-C* Form2::add(std::vector<std::unique_ptr<Control>>& owner, W* widget, double left, double top, double width,
-              double height) {
-    auto control = std::make_unique<C>(widget);
-    C* raw = control.get();
-    raw->place(left, top, width, height);
-    owner.push_back(std::move(control));
-    return raw;
-}
-
 void Form2::build() {
     // The play area, its map view and status strip; the ending text and its button lie beneath both.
     auto* frame = new Panel(this);
     frame->setObjectName(QStringLiteral("Frame2"));
-    Frame2_ = add<Panel, PanelControl>(controls_, frame, 0, 0, frameWidth, frameHeight);
+    Frame2_ = adoptControl<PanelControl>(controls_, frame, 0, 0, frameWidth, frameHeight);
     Frame2_->setBackColor(rgbColour(255, 255, 255));
 
     auto* endText = new TextLabel(frame);
     endText->setObjectName(QStringLiteral("lblEndText"));
     endText->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    lblEndText_ = add<TextLabel, LabelControl>(controls_, endText, 360, 360, 3375, 1335);
+    lblEndText_ = adoptControl<LabelControl>(controls_, endText, 360, 360, 3375, 1335);
     lblEndText_->setFontSize(9.75);
     lblEndText_->setBold(true);
     lblEndText_->setText(winText);
 
     auto* leave = new PictureButton(assets::buttonFace(QStringLiteral("ok")), frame);
     leave->setObjectName(QStringLiteral("Command5"));
-    Command5_ = add<QWidget, PlainControl>(controls_, leave, 360, 7560, buttonWidth, buttonHeight);
+    Command5_ = adoptControl<PlainControl>(controls_, leave, 360, 7560, buttonWidth, buttonHeight);
 
     buildStatusStrip();
 
     auto* map = new MapSurface(view_, frame);
     map->setObjectName(QStringLiteral("picMap"));
     map_ = map;
-    picMap_ = add<QWidget, PlainControl>(controls_, map, 0, 0, mapWidth, mapHeight);
+    picMap_ = adoptControl<PlainControl>(controls_, map, 0, 0, mapWidth, mapHeight);
 
     auto* cursor = new Outline(QColor(255, 255, 0), map);
     cursor->setObjectName(QStringLiteral("Shape1"));
-    Shape1_ = add<QWidget, PlainControl>(controls_, cursor, 0, 0, 525, 540);
+    Shape1_ = adoptControl<PlainControl>(controls_, cursor, 0, 0, 525, 540);
 
     auto* notice = new TextLabel(map);
     notice->setObjectName(QStringLiteral("Label1_1"));
     notice->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    Label1_[1] = add<TextLabel, LabelControl>(controls_, notice, 360, 7200, mapWidth - 720, 735);
+    Label1_[1] = adoptControl<LabelControl>(controls_, notice, 360, 7200, mapWidth - 720, 735);
     Label1_[1]->setForeColor(rgbColour(255, 255, 255));
     Label1_[1]->hide();
 
@@ -141,7 +131,7 @@ void Form2::buildStatusStrip() {
     auto* strip = new Panel(Frame2_->widget());
     strip->setObjectName(QStringLiteral("Picture2"));
     strip->setPicture(assets::named(QStringLiteral("statusStrip")));
-    Picture2_ = add<Panel, PanelControl>(controls_, strip, 0, 8040, frameWidth, 975);
+    Picture2_ = adoptControl<PanelControl>(controls_, strip, 0, 8040, frameWidth, 975);
 
     const struct {
         int index;
@@ -158,14 +148,14 @@ void Form2::buildStatusStrip() {
         image->setObjectName(QStringLiteral("imgRes_%1").arg(icon.index));
         image->setPicture(assets::named(QString::fromLatin1(icon.picture)));
         imgRes_[icon.index] =
-            add<QWidget, PlainControl>(controls_, image, icon.left, icon.top, icon.width, icon.height);
+            adoptControl<PlainControl>(controls_, image, icon.left, icon.top, icon.width, icon.height);
     }
     imgRes_[2]->widget()->setCursor(Qt::PointingHandCursor);
 
     auto* money = new TextLabel(strip);
     money->setObjectName(QStringLiteral("Label2"));
     money->setWordWrap(false);
-    Label2_ = add<TextLabel, LabelControl>(controls_, money, 1680, 360, 1215, 375);
+    Label2_ = adoptControl<LabelControl>(controls_, money, 1680, 360, 1215, 375);
     Label2_->setFontSize(13.5);
     Label2_->setBold(true);
     Label2_->setForeColor(rgbColour(192, 192, 0));
@@ -174,7 +164,7 @@ void Form2::buildStatusStrip() {
     for (int i = 0; i < 2; ++i) {
         bars_[i] = new Bar(strip);
         bars_[i]->setObjectName(QStringLiteral("picBar_%1").arg(i));
-        picBar_[i] = add<QWidget, PlainControl>(controls_, bars_[i], 3600, i == 0 ? 240 : 600,
+        picBar_[i] = adoptControl<PlainControl>(controls_, bars_[i], 3600, i == 0 ? 240 : 600,
                                                 GameState::fullVitality, 170);
     }
 
@@ -183,7 +173,7 @@ void Form2::buildStatusStrip() {
         auto* scroll = new ImageBox(strip);
         scroll->setObjectName(QStringLiteral("imgRemen_%1").arg(k));
         scroll->setPicture(pictures_.picture(QStringLiteral("imgRemen"), k));
-        imgRemen_[k] = add<QWidget, PlainControl>(controls_, scroll, scrollLefts[k], 240, 480, 480);
+        imgRemen_[k] = adoptControl<PlainControl>(controls_, scroll, scrollLefts[k], 240, 480, 480);
         imgRemen_[k]->hide();
     }
 }
@@ -194,19 +184,19 @@ void Form2::buildMapPanels() {
     // Created bottom first: the inventory, then the offer panel, then the info panel on top.
     auto* inventory = new Panel(map);
     inventory->setObjectName(QStringLiteral("picWin_1"));
-    picWin_[1] = add<Panel, PanelControl>(controls_, inventory, 0, 0, bigPanelWidth, bigPanelHeight);
+    picWin_[1] = adoptControl<PanelControl>(controls_, inventory, 0, 0, bigPanelWidth, bigPanelHeight);
     picWin_[1]->setBackColor(rgbColour(128, 64, 64));
     auto* frame = new Outline(QColor(128, 64, 64), inventory);
-    Shape3_ = add<QWidget, PlainControl>(controls_, frame, 480, 480, 5655, 3495);
+    Shape3_ = adoptControl<PlainControl>(controls_, frame, 480, 480, 5655, 3495);
     for (int i = 0; i < 40; ++i) {
         slots_[i] = new ImageBox(inventory);
         slots_[i]->setObjectName(QStringLiteral("imgPred_%1").arg(i));
         imgPred_[i] =
-            add<QWidget, PlainControl>(controls_, slots_[i], slotLeft(i), slotTop(i), slotSize, slotSize);
+            adoptControl<PlainControl>(controls_, slots_[i], slotLeft(i), slotTop(i), slotSize, slotSize);
     }
     auto* selection = new Outline(QColor(224, 224, 224), inventory);
     selection->setObjectName(QStringLiteral("Shape2"));
-    Shape2_ = add<QWidget, PlainControl>(controls_, selection, slotLeft(0), slotTop(0), slotSize, slotSize);
+    Shape2_ = adoptControl<PlainControl>(controls_, selection, slotLeft(0), slotTop(0), slotSize, slotSize);
     const struct {
         int index;
         const char* word;
@@ -216,38 +206,38 @@ void Form2::buildMapPanels() {
         auto* button = new PictureButton(assets::buttonFace(QString::fromUtf8(b.word)), inventory);
         button->setObjectName(QStringLiteral("Command2_%1").arg(b.index));
         Command2_[b.index] =
-            add<QWidget, PlainControl>(controls_, button, b.left, 4200, buttonWidth, buttonHeight);
+            adoptControl<PlainControl>(controls_, button, b.left, 4200, buttonWidth, buttonHeight);
     }
 
     auto* offer = new Panel(map);
     offer->setObjectName(QStringLiteral("picWin_2"));
     offer->setPicture(assets::named(QStringLiteral("offerPanel")));
-    picWin_[2] = add<Panel, PanelControl>(controls_, offer, 0, 0, offerWidth, offerHeight);
+    picWin_[2] = adoptControl<PanelControl>(controls_, offer, 0, 0, offerWidth, offerHeight);
     auto* prompt = new TextLabel(offer);
     prompt->setObjectName(QStringLiteral("Label1_2"));
     prompt->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    Label1_[2] = add<TextLabel, LabelControl>(controls_, prompt, 360, 360, 4815, 975);
+    Label1_[2] = adoptControl<LabelControl>(controls_, prompt, 360, 360, 4815, 975);
     Label1_[2]->setForeColor(rgbColour(224, 224, 224));
     const char* answers[] = {"ok", "Нет"};
     for (int i = 0; i < 2; ++i) {
         auto* button = new PictureButton(assets::buttonFace(QString::fromUtf8(answers[i])), offer);
         button->setObjectName(QStringLiteral("Command1_%1").arg(i));
-        Command1_[i] = add<QWidget, PlainControl>(controls_, button, i == 0 ? 1440 : 2880, 1440, buttonWidth,
+        Command1_[i] = adoptControl<PlainControl>(controls_, button, i == 0 ? 1440 : 2880, 1440, buttonWidth,
                                                   buttonHeight);
     }
 
     auto* info = new Panel(map);
     info->setObjectName(QStringLiteral("picWin_0"));
-    picWin_[0] = add<Panel, PanelControl>(controls_, info, 0, 0, bigPanelWidth, bigPanelHeight);
+    picWin_[0] = adoptControl<PanelControl>(controls_, info, 0, 0, bigPanelWidth, bigPanelHeight);
     picWin_[0]->setBackColor(rgbColour(128, 64, 0));
     auto* infoText = new TextLabel(info);
     infoText->setObjectName(QStringLiteral("Label1_0"));
     infoText->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Label1_[0] = add<TextLabel, LabelControl>(controls_, infoText, 360, 360, 5895, 3375);
+    Label1_[0] = adoptControl<LabelControl>(controls_, infoText, 360, 360, 5895, 3375);
     Label1_[0]->setForeColor(rgbColour(255, 255, 255));
     auto* ok = new PictureButton(assets::buttonFace(QStringLiteral("ok")), info);
     ok->setObjectName(QStringLiteral("Command3"));
-    Command3_ = add<QWidget, PlainControl>(controls_, ok, 2640, 4200, buttonWidth, buttonHeight);
+    Command3_ = adoptControl<PlainControl>(controls_, ok, 2640, 4200, buttonWidth, buttonHeight);
     Command3_->hide();
 }
 
@@ -255,19 +245,19 @@ void Form2::buildWindowPanels() {
     auto* pause = new Panel(this);
     pause->setObjectName(QStringLiteral("picWin_3"));
     pause->setPicture(assets::named(QStringLiteral("pausePanel")));
-    picWin_[3] = add<Panel, PanelControl>(controls_, pause, 0, 0, pauseWidth, pauseHeight);
+    picWin_[3] = adoptControl<PanelControl>(controls_, pause, 0, 0, pauseWidth, pauseHeight);
     picWin_[3]->hide();
     const char* commands[] = {"Сохранить", "Продолжить", "Выход"};
     for (int i = 0; i < 3; ++i) {
         auto* button = new PictureButton(assets::buttonFace(QString::fromUtf8(commands[i])), pause);
         button->setObjectName(QStringLiteral("Command4_%1").arg(i));
         Command4_[i] =
-            add<QWidget, PlainControl>(controls_, button, 240, 240 + 360 * i, buttonWidth, buttonHeight);
+            adoptControl<PlainControl>(controls_, button, 240, 240 + 360 * i, buttonWidth, buttonHeight);
     }
 
     auto* save = new Panel(this);
     save->setObjectName(QStringLiteral("picWin_4"));
-    picWin_[4] = add<Panel, PanelControl>(controls_, save, 4320, 2160, bigPanelWidth, bigPanelHeight);
+    picWin_[4] = adoptControl<PanelControl>(controls_, save, 4320, 2160, bigPanelWidth, bigPanelHeight);
     picWin_[4]->setBackColor(rgbColour(224, 224, 224));
     picWin_[4]->hide();
     auto* names = new NameBox(save);
@@ -275,10 +265,10 @@ void Form2::buildWindowPanels() {
     names->field()->setObjectName(QStringLiteral("Combo1_text"));
     names->list()->setObjectName(QStringLiteral("Combo1_list"));
     names->field()->setText(QStringLiteral("MyGame"));
-    Combo1_ = add<NameBox, NameBoxControl>(controls_, names, 360, 360, 5895, 3690);
+    Combo1_ = adoptControl<NameBoxControl>(controls_, names, 360, 360, 5895, 3690);
     auto* files = new QListWidget(save);
     files->setObjectName(QStringLiteral("File1"));
-    File1_ = add<QListWidget, FileListControl>(controls_, files, 360, 14080, 1815, 480);
+    File1_ = adoptControl<FileListControl>(controls_, files, 360, 14080, 1815, 480);
     File1_->hide();
     const struct {
         int index;
@@ -289,7 +279,7 @@ void Form2::buildWindowPanels() {
         auto* button = new PictureButton(assets::buttonFace(QString::fromUtf8(answer.word)), save);
         button->setObjectName(QStringLiteral("Command4_%1").arg(answer.index));
         Command4_[answer.index] =
-            add<QWidget, PlainControl>(controls_, button, answer.left, 4200, buttonWidth, buttonHeight);
+            adoptControl<PlainControl>(controls_, button, answer.left, 4200, buttonWidth, buttonHeight);
     }
     save->raise();
     pause->raise();

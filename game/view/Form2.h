@@ -108,10 +108,6 @@ class Form2 : public QWidget, public GameWindow {
     void connectTimers();
     void centreInWindow();
 
-    template <class W, class C>
-    C* add(std::vector<std::unique_ptr<Control>>& owner, W* widget, double left, double top, double width,
-           double height);
-
     GameState& state_;
     const PictureStore& pictures_;
     MapView view_;
